@@ -64,21 +64,21 @@ enum prt_return {
     /* The port was already open on this handle; the open changed nothing. */
     PRT_ALREADY_OPEN = 5,
 
-    PRT_ERR_ARG = -1,               /* a null pointer or a negative count */
-    PRT_ERR_NO_MEMORY = -2,         /* out of memory */
-    PRT_ERR_MODEL = -3,             /* the model text is empty */
-    PRT_ERR_UNSUPPORTED = -4,       /* this port kind is not available on this system */
-    PRT_ERR_HANDLE = -6,            /* not a printer handle made by PrinterCreator */
-    PRT_ERR_NOT_OPEN = -7,          /* no port is open on this handle */
-    PRT_ERR_WRITE = -8,             /* the port refused the data */
-    PRT_ERR_READ = -9,              /* reading from the port failed */
-    PRT_ERR_WRITE_TIMEOUT = -10,    /* the printer took no data for PRT_WRITE_TIMEOUT_MS */
-    PRT_ERR_CONNECTION_LOST = -11,  /* the printer closed the connection or went away */
-    PRT_ERR_DESCRIPTOR = -21,       /* the port descriptor is not one of the known forms */
-    PRT_ERR_DESCRIPTOR_FIELD = -22, /* a field of the descriptor is out of range */
-    PRT_ERR_NET_NO_ANSWER = -100,   /* no printer answered at that address in time */
-    PRT_ERR_NET_REFUSED = -101,     /* the address answered but refused the connection */
-    PRT_ERR_NET_UNREACHABLE = -102, /* no route to that address from this computer */
+    PRT_ERR_ARG = -1,                /* a null pointer or a negative count */
+    PRT_ERR_NO_MEMORY = -2,          /* out of memory */
+    PRT_ERR_MODEL = -3,              /* the model text is empty */
+    PRT_ERR_UNSUPPORTED = -4,        /* this port kind is not available on this system */
+    PRT_ERR_HANDLE = -6,             /* not a printer handle made by PrinterCreator */
+    PRT_ERR_NOT_OPEN = -7,           /* no port is open on this handle */
+    PRT_ERR_WRITE = -8,              /* the port refused the data */
+    PRT_ERR_READ = -9,               /* reading from the port failed */
+    PRT_ERR_WRITE_TIMEOUT = -10,     /* the printer took no data for PRT_WRITE_TIMEOUT_MS */
+    PRT_ERR_CONNECTION_LOST = -11,   /* the printer closed the connection or went away */
+    PRT_ERR_DESCRIPTOR = -21,        /* the port descriptor is not one of the known forms */
+    PRT_ERR_DESCRIPTOR_FIELD = -22,  /* a field of the descriptor is out of range */
+    PRT_ERR_NET_NO_ANSWER = -100,    /* no printer answered at that address in time */
+    PRT_ERR_NET_REFUSED = -101,      /* the address answered but refused the connection */
+    PRT_ERR_NET_UNREACHABLE = -102,  /* no route to that address from this computer */
     PRT_ERR_SERIAL_NOT_FOUND = -300, /* the serial device does not exist */
     PRT_ERR_SERIAL_ACCESS = -301,    /* permission to use the serial device was denied */
     PRT_ERR_SERIAL_OPEN = -302,      /* the serial device could not be opened */
@@ -118,43 +118,73 @@ PRT_API int32_t PortClose(void *handle);
  * PortOpen until the process ends, and *handle is left as it is. */
 PRT_API int32_t PrinterDestroy(void **handle);
 
-
 /* A short English description of a status code, for logs and tools.
  * Header-only, so the library exports nothing beyond its seven functions. */
 static inline const char *prt_error_message(int32_t code)
 {
     switch (code) {
-    case PRT_OK: return "success";
-    case PRT_ALREADY_OPEN: return "the port was already open";
-    case PRT_ERR_ARG: return "invalid argument";
-    case PRT_ERR_NO_MEMORY: return "out of memory";
-    case PRT_ERR_MODEL: return "no printer model given";
-    case PRT_ERR_UNSUPPORTED: return "this port kind is not available on this system";
-    case PRT_ERR_HANDLE: return "the printer object was not created";
-    case PRT_ERR_NOT_OPEN: return "the port is not open";
-    case PRT_ERR_WRITE: return "the port refused the data";
-    case PRT_ERR_READ: return "reading from the port failed";
-    case PRT_ERR_WRITE_TIMEOUT: return "the printer did not accept data in time";
-    case PRT_ERR_CONNECTION_LOST: return "the connection to the printer was lost";
-    case PRT_ERR_DESCRIPTOR: return "unknown port descriptor";
-    case PRT_ERR_DESCRIPTOR_FIELD: return "a field of the port descriptor is out of range";
-    case PRT_ERR_NET_NO_ANSWER: return "no printer answered at that address";
-    case PRT_ERR_NET_REFUSED: return "the printer refused the connection";
-    case PRT_ERR_NET_UNREACHABLE: return "that address cannot be reached from this computer";
-    case PRT_ERR_SERIAL_NOT_FOUND: return "the serial port does not exist";
-    case PRT_ERR_SERIAL_ACCESS: return "permission to use the serial port was denied";
-    case PRT_ERR_SERIAL_OPEN: return "the serial port could not be opened";
-    case PRT_ERR_SERIAL_CONFIG: return "the serial port refused the speed or framing";
-    case PRT_ERR_LPT_NOT_FOUND: return "the parallel port does not exist";
-    case PRT_ERR_LPT_ACCESS: return "permission to use the parallel port was denied";
-    case PRT_ERR_USB_NOT_FOUND: return "no USB printer is connected";
-    case PRT_ERR_USB_ACCESS: return "permission to use the USB printer was denied";
-    case PRT_ERR_USB_CLAIM: return "the USB printer is in use by another driver or program";
-    case PRT_ERR_USB_TRANSFER: return "a USB transfer failed";
-    case PRT_ERR_USB_STALL: return "the USB printer stalled";
-    case PRT_ERR_USB_GONE: return "the USB printer was unplugged";
-    case PRT_ERR_PORT_BUSY: return "another program is using the port";
-    default: return "unknown error";
+    case PRT_OK:
+        return "success";
+    case PRT_ALREADY_OPEN:
+        return "the port was already open";
+    case PRT_ERR_ARG:
+        return "invalid argument";
+    case PRT_ERR_NO_MEMORY:
+        return "out of memory";
+    case PRT_ERR_MODEL:
+        return "no printer model given";
+    case PRT_ERR_UNSUPPORTED:
+        return "this port kind is not available on this system";
+    case PRT_ERR_HANDLE:
+        return "the printer object was not created";
+    case PRT_ERR_NOT_OPEN:
+        return "the port is not open";
+    case PRT_ERR_WRITE:
+        return "the port refused the data";
+    case PRT_ERR_READ:
+        return "reading from the port failed";
+    case PRT_ERR_WRITE_TIMEOUT:
+        return "the printer did not accept data in time";
+    case PRT_ERR_CONNECTION_LOST:
+        return "the connection to the printer was lost";
+    case PRT_ERR_DESCRIPTOR:
+        return "unknown port descriptor";
+    case PRT_ERR_DESCRIPTOR_FIELD:
+        return "a field of the port descriptor is out of range";
+    case PRT_ERR_NET_NO_ANSWER:
+        return "no printer answered at that address";
+    case PRT_ERR_NET_REFUSED:
+        return "the printer refused the connection";
+    case PRT_ERR_NET_UNREACHABLE:
+        return "that address cannot be reached from this computer";
+    case PRT_ERR_SERIAL_NOT_FOUND:
+        return "the serial port does not exist";
+    case PRT_ERR_SERIAL_ACCESS:
+        return "permission to use the serial port was denied";
+    case PRT_ERR_SERIAL_OPEN:
+        return "the serial port could not be opened";
+    case PRT_ERR_SERIAL_CONFIG:
+        return "the serial port refused the speed or framing";
+    case PRT_ERR_LPT_NOT_FOUND:
+        return "the parallel port does not exist";
+    case PRT_ERR_LPT_ACCESS:
+        return "permission to use the parallel port was denied";
+    case PRT_ERR_USB_NOT_FOUND:
+        return "no USB printer is connected";
+    case PRT_ERR_USB_ACCESS:
+        return "permission to use the USB printer was denied";
+    case PRT_ERR_USB_CLAIM:
+        return "the USB printer is in use by another driver or program";
+    case PRT_ERR_USB_TRANSFER:
+        return "a USB transfer failed";
+    case PRT_ERR_USB_STALL:
+        return "the USB printer stalled";
+    case PRT_ERR_USB_GONE:
+        return "the USB printer was unplugged";
+    case PRT_ERR_PORT_BUSY:
+        return "another program is using the port";
+    default:
+        return "unknown error";
     }
 }
 
