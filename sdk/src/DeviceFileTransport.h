@@ -29,6 +29,9 @@ public:
     // A port that cannot read back reports nothing within the bound.
     int32_t read(uint8_t *buffer, size_t capacity, int timeoutMs, size_t &count) override;
 
+protected:
+    int fd() const { return m_fd; }
+
 private:
     std::string m_device;
     Codes m_codes;

@@ -1,108 +1,111 @@
 #include "SerialTransport.h"
 
+#include "PollWait.h"
 #include "prtsdk.h"
 
-#include <libserialport.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
 
-#include <cerrno>
+#include <chrono>
+#include <thread>
 
 namespace prtsdk
 {
 namespace
 {
 
-int32_t openError()
+speed_t speedOf(int baud)
 {
-    switch (sp_last_error_code()) {
-    case ENOENT:
-    case ENODEV:
-    case ENXIO:
-        return PRT_ERR_SERIAL_NOT_FOUND;
-    case EACCES:
-    case EPERM:
-        return PRT_ERR_SERIAL_ACCESS;
-    case EBUSY:
-        return PRT_ERR_PORT_BUSY;
+    switch (baud) {
+    case 1200:
+        return B1200;
+    case 2400:
+        return B2400;
+    case 4800:
+        return B4800;
+    case 19200:
+        return B19200;
+    case 38400:
+        return B38400;
+    case 57600:
+        return B57600;
+    case 115200:
+        return B115200;
     default:
-        return PRT_ERR_SERIAL_OPEN;
+        return B9600;
     }
-}
-
-sp_parity parity(char letter)
-{
-    return letter == 'o' ? SP_PARITY_ODD : letter == 'e' ? SP_PARITY_EVEN : SP_PARITY_NONE;
 }
 
 } // namespace
 
 SerialTransport::SerialTransport(std::string device, SerialSettings settings)
-    : m_device(std::move(device)), m_settings(settings)
+    : DeviceFileTransport(std::move(device),
+                          Codes{PRT_ERR_SERIAL_NOT_FOUND, PRT_ERR_SERIAL_ACCESS}),
+      m_settings(settings)
 {
-}
-
-SerialTransport::~SerialTransport()
-{
-    close();
 }
 
 int32_t SerialTransport::open()
 {
-    if (sp_get_port_by_name(m_device.c_str(), &m_port) != SP_OK)
-        return PRT_ERR_SERIAL_NOT_FOUND;
-    if (sp_open(m_port, SP_MODE_READ_WRITE) != SP_OK) {
-        const int32_t status = openError();
-        sp_free_port(m_port);
-        m_port = nullptr;
+    int32_t status = DeviceFileTransport::open();
+    if (status != PRT_OK)
         return status;
-    }
-    const int32_t status = configure();
+    // Two programs talking to one printer at once garble both conversations.
+    if (::flock(fd(), LOCK_EX | LOCK_NB) != 0)
+        status = PRT_ERR_PORT_BUSY;
+    else
+        status = configure();
     if (status != PRT_OK)
         close();
     return status;
 }
 
-int32_t SerialTransport::configure()
+void SerialTransport::applySettings(termios &tio, const SerialSettings &settings)
 {
-    const sp_flowcontrol flow = m_settings.rtsCts ? SP_FLOWCONTROL_RTSCTS : SP_FLOWCONTROL_NONE;
-    const bool applied = sp_set_baudrate(m_port, m_settings.baud) == SP_OK &&
-                         sp_set_bits(m_port, m_settings.dataBits) == SP_OK &&
-                         sp_set_parity(m_port, parity(m_settings.parity)) == SP_OK &&
-                         sp_set_stopbits(m_port, m_settings.stopBits) == SP_OK &&
-                         sp_set_flowcontrol(m_port, flow) == SP_OK;
-    return applied ? PRT_OK : PRT_ERR_SERIAL_CONFIG;
+    ::cfmakeraw(&tio);
+    ::cfsetispeed(&tio, speedOf(settings.baud));
+    ::cfsetospeed(&tio, speedOf(settings.baud));
+    tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
+    tio.c_cflag |= (settings.dataBits == 7 ? CS7 : CS8) | CLOCAL | CREAD;
+    if (settings.parity != 'n')
+        tio.c_cflag |= PARENB | (settings.parity == 'o' ? PARODD : 0);
+    if (settings.stopBits == 2)
+        tio.c_cflag |= CSTOPB;
+    if (settings.rtsCts)
+        tio.c_cflag |= CRTSCTS;
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
 }
 
-void SerialTransport::close()
+int32_t SerialTransport::configure()
 {
-    if (!m_port)
-        return;
-    sp_close(m_port);
-    sp_free_port(m_port);
-    m_port = nullptr;
+    termios tio{};
+    if (::tcgetattr(fd(), &tio) != 0)
+        return PRT_ERR_SERIAL_CONFIG;
+    applySettings(tio, m_settings);
+    return ::tcsetattr(fd(), TCSANOW, &tio) == 0 ? PRT_OK : PRT_ERR_SERIAL_CONFIG;
 }
 
 int32_t SerialTransport::write(const uint8_t *bytes, size_t count, int timeoutMs)
 {
-    const sp_return sent =
-        sp_blocking_write(m_port, bytes, count, static_cast<unsigned>(timeoutMs));
-    if (sent < 0)
-        return PRT_ERR_WRITE;
-    if (static_cast<size_t>(sent) < count)
-        return PRT_ERR_WRITE_TIMEOUT;
-    return sp_drain(m_port) == SP_OK ? PRT_OK : PRT_ERR_WRITE;
+    const int64_t deadline = monotonicMs() + timeoutMs;
+    const int32_t status = DeviceFileTransport::write(bytes, count, timeoutMs);
+    return status == PRT_OK ? drain(deadline) : status;
 }
 
-int32_t SerialTransport::read(uint8_t *buffer, size_t capacity, int timeoutMs, size_t &count)
+// tcdrain has no bound, and a printer holding CTS low would keep it waiting
+// for ever; the output queue is watched instead.
+int32_t SerialTransport::drain(int64_t deadline)
 {
-    count = 0;
-    // A time-out of 0 means "wait for ever" to the serial library.
-    const sp_return got = timeoutMs > 0 ? sp_blocking_read_next(m_port, buffer, capacity,
-                                                                static_cast<unsigned>(timeoutMs))
-                                        : sp_nonblocking_read(m_port, buffer, capacity);
-    if (got < 0)
-        return PRT_ERR_READ;
-    count = static_cast<size_t>(got);
-    return PRT_OK;
+    for (;;) {
+        int queued = 0;
+        if (::ioctl(fd(), TIOCOUTQ, &queued) != 0 || queued == 0)
+            return PRT_OK;
+        if (monotonicMs() >= deadline)
+            return PRT_ERR_WRITE_TIMEOUT;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 } // namespace prtsdk

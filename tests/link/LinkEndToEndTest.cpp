@@ -17,13 +17,15 @@
 namespace
 {
 
-// The virtual printer served over TCP loopback from a thread of the test.
+// The virtual printer served over TCP loopback and a pseudo-terminal from a
+// thread of the test.
 class ServedPrinter
 {
 public:
     explicit ServedPrinter(prtsim::ServerOptions options = {})
     {
         options.listen = "127.0.0.1:0";
+        options.pty = true;
         server = std::make_unique<prtsim::SimServer>(printer, options);
         std::string error;
         opened = server->open(error);
@@ -38,10 +40,22 @@ public:
         }
     }
 
-    QString descriptor() const
+    // "tcp 127.0.0.1:PORT" or "pty PATH"
+    QString endpoint(const char *kind) const
     {
-        // "tcp 127.0.0.1:PORT"
-        return "NET," + QString::fromStdString(server->endpoints().front()).mid(4);
+        for (const std::string &line : server->endpoints())
+            if (line.rfind(kind, 0) == 0)
+                return QString::fromStdString(line.substr(4));
+        return {};
+    }
+
+    QString descriptor() const { return "NET," + endpoint("tcp"); }
+
+    // COM7 mapped to the pseudo-terminal, as a user maps an adapter.
+    QString serialDescriptor() const
+    {
+        qputenv("PRT_COM7", endpoint("pty").toLocal8Bit());
+        return "COM7,115200,n,8,1,n";
     }
 
     virtualprinter::VirtualPrinter printer;
@@ -50,24 +64,27 @@ public:
     bool opened = false;
 };
 
-class LinkEndToEnd : public ::testing::TestWithParam<bool>
+enum class Port { Sim, Tcp, Serial };
+
+class LinkEndToEnd : public ::testing::TestWithParam<Port>
 {
 protected:
     void SetUp() override
     {
-        if (GetParam()) {
+        if (GetParam() == Port::Sim) {
+            link.SelectPort("SIM");
+        } else {
             served = std::make_unique<ServedPrinter>();
             ASSERT_TRUE(served->opened);
-            link.SelectPort(served->descriptor());
-        } else {
-            link.SelectPort("SIM");
+            link.SelectPort(GetParam() == Port::Tcp ? served->descriptor()
+                                                    : served->serialDescriptor());
         }
         ASSERT_EQ(link.CreatePrinter(), 0);
     }
 
     QString get(const char *name)
     {
-        EXPECT_TRUE(link.OpenLink());
+        EXPECT_TRUE(link.OpenLink()) << messages.errors.join(" ").toStdString();
         const QString reply = protocol.GetVal(name);
         link.CloseLink();
         return reply;
@@ -126,8 +143,21 @@ TEST_P(LinkEndToEnd, PrinterStateIsFiveBytes)
     EXPECT_EQ(protocol.GetValRaw(PrinterName::printer_status, state, 5), 5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ports, LinkEndToEnd, ::testing::Values(false, true),
-                         [](const auto &info) { return info.param ? "Tcp" : "Sim"; });
+std::string portName(const ::testing::TestParamInfo<Port> &info)
+{
+    switch (info.param) {
+    case Port::Sim:
+        return "Sim";
+    case Port::Tcp:
+        return "Tcp";
+    case Port::Serial:
+        return "Serial";
+    }
+    return {};
+}
+
+INSTANTIATE_TEST_SUITE_P(Ports, LinkEndToEnd, ::testing::Values(Port::Sim, Port::Tcp, Port::Serial),
+                         portName);
 
 TEST(LinkFailures, RefusedConnectionShowsItsCode)
 {
