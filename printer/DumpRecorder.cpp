@@ -8,6 +8,7 @@ namespace virtualprinter
 void DumpRecorder::start()
 {
     m_capturing = true;
+    ++m_starts;
     m_data.clear();
 }
 

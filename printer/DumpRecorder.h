@@ -21,11 +21,14 @@ public:
     // fifth byte, 0.
     std::string end();
     bool capturing() const { return m_capturing; }
+    // Counts the starts, so a caller can tell a capture restarted under it.
+    std::uint64_t starts() const { return m_starts; }
     void capture(std::string_view bytes);
     const std::string &data() const { return m_data; }
 
 private:
     bool m_capturing = false;
+    std::uint64_t m_starts = 0;
     std::string m_data;
 };
 

@@ -74,10 +74,11 @@ bool PrinterEngine::step(std::string &reply)
         return false;
     const Mode before = mode();
     const bool capturing = m_parts.dump.capturing();
+    const std::uint64_t starts = m_parts.dump.starts();
     Step step = before == Mode::Download   ? downloadStep()
                 : before == Mode::Firmware ? firmwareStep()
                                            : commandStep();
-    if (capturing && m_parts.dump.capturing())
+    if (capturing && m_parts.dump.capturing() && starts == m_parts.dump.starts())
         m_parts.dump.capture(std::string_view(m_pending).substr(0, step.consumed));
     m_pending.erase(0, step.consumed);
     reply += step.reply;
@@ -118,13 +119,15 @@ PrinterEngine::Step PrinterEngine::frameStep(const ParsedUnit &unit)
     return {unit.length, std::move(result.reply)};
 }
 
-// Anything but a packet means the host gave up on the transfer.
+// A command instead of the next packet means the host gave up on the
+// transfer; anything else of packet size is a packet, answered even when
+// damaged so the host learns why it failed.
 PrinterEngine::Step PrinterEngine::downloadStep()
 {
-    const std::string_view marker = protocol::PacketMarker;
-    const std::size_t compared = std::min(m_pending.size(), marker.size());
-    if (std::string_view(m_pending).substr(0, compared) != marker.substr(0, compared)) {
-        trace("download of \"" + m_parts.download.name() + "\" abandoned: no packet followed");
+    const std::string_view prefix = protocol::CommandPrefix;
+    const std::size_t compared = std::min(m_pending.size(), prefix.size());
+    if (std::string_view(m_pending).substr(0, compared) == prefix.substr(0, compared)) {
+        trace("download of \"" + m_parts.download.name() + "\" abandoned: a command came instead");
         m_parts.download.abandon();
         return {};
     }
