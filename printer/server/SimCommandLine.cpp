@@ -47,13 +47,15 @@ void addFaultOptions(CLI::App &app, SimSettings &settings, RawOptions &raw)
     app.add_option("--delay", raw.delayMs, "Wait this many milliseconds before each reply")
         ->check(CLI::Range(0, 600000));
     app.add_option("--drop-after", raw.dropAfter,
-                   "Close each TCP connection once it has sent N bytes");
+                   "Close each TCP connection once it has sent N bytes")
+        ->check(CLI::NonNegativeNumber);
     app.add_option("--bad-ack", raw.ackFault,
                    "Spoil one packet acknowledgement: status (a non-zero status, the packet "
                    "is refused), echo (a wrong echoed index) or checksum")
         ->check(CLI::IsMember({"status", "echo", "checksum"}));
     app.add_option("--bad-ack-packet", faults.ackFaultPacket,
-                   "Index of the packet whose acknowledgement --bad-ack spoils (default 0)");
+                   "Index of the packet whose acknowledgement --bad-ack spoils (default 0)")
+        ->check(CLI::NonNegativeNumber);
     app.add_flag("--refuse-download", faults.refuseDownload,
                  "Answer every download command with ER instead of OK");
     app.add_flag("--refuse-firmware", faults.refuseFirmware,
