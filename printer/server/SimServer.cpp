@@ -180,9 +180,10 @@ bool SimServer::writeAll(int fd, std::string_view bytes, bool isSocket) const
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         std::array<pollfd, 2> fds{{{fd, POLLOUT, 0}, {m_wake.readFd(), POLLIN, 0}}};
-        if (left.count() <= 0 ||
-            ::poll(fds.data(), fds.size(), static_cast<int>(left.count())) <= 0 ||
-            fds[1].revents != 0)
+        if (left.count() <= 0)
+            return false;
+        const int ready = ::poll(fds.data(), fds.size(), static_cast<int>(left.count()));
+        if ((ready < 0 && errno != EINTR) || fds[1].revents != 0)
             return false;
     }
     return true;

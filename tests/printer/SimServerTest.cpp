@@ -130,7 +130,9 @@ TEST_F(SimServerTest, DropAfterClosesTheConnectionAndForgetsTheHalfFrame)
     const ByteConnection second = connect();
     ASSERT_TRUE(second.send(F::getval("dpi").substr(0, 10)));
     EXPECT_TRUE(second.closedByPeer());
-    // The printer saw ten bytes twice and answered neither.
+    // The printer saw ten bytes twice, answered neither and kept no half frame.
+    server->stop();
+    thread.join();
     EXPECT_EQ(printer.receive(F::getval("dpi")), "203");
 }
 
@@ -168,6 +170,21 @@ TEST_F(SimServerTest, PseudoTerminalPassesEveryByteValue)
     ASSERT_EQ(F::hex(host->read(5)), F::hex(std::string("\x00\x01\x00\x00\x00", 5)));
     ASSERT_TRUE(host->send(F::doCommand({"dump", "data"})));
     EXPECT_EQ(F::hex(host->read(256)), F::hex(everyByte));
+}
+
+TEST_F(SimServerTest, InputMovingToTheOtherPortEndsTheHalfFrameOfTheFirst)
+{
+    ServerOptions options = loopback();
+    options.pty = true;
+    start(options);
+    const auto serial = ByteConnection::device(endpoint("pty"));
+    ASSERT_TRUE(serial);
+    // The answer shows the printer has taken the half key frame behind it.
+    ASSERT_TRUE(serial->send(F::getval("dpi") + F::getkey(1, 436).substr(0, 16)));
+    ASSERT_EQ(serial->read(3), "203");
+    const ByteConnection network = connect();
+    ASSERT_TRUE(network.send(F::getval("dpi")));
+    EXPECT_EQ(network.read(3), "203");
 }
 
 TEST_F(SimServerTest, SavesTheStateAfterEachChange)
