@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <dlfcn.h>
+
 #include <cstdint>
 #include <stdexcept>
 
@@ -38,15 +40,16 @@ QString installCopy(StandInLibrary::Kind kind, StandInLibrary::Variant variant,
 } // namespace
 
 StandInLibrary::StandInLibrary(Kind kind, Variant variant, const QString &programFolder)
-    : m_library(installCopy(kind, variant, programFolder))
+    : m_handle(dlopen(QFile::encodeName(installCopy(kind, variant, programFolder)).constData(),
+                      RTLD_NOW | RTLD_LOCAL))
 {
-    if (!m_library.load())
-        throw std::runtime_error(m_library.errorString().toStdString());
+    if (!m_handle)
+        throw std::runtime_error(dlerror());
 }
 
 StandInLibrary::~StandInLibrary()
 {
-    m_library.unload();
+    dlclose(m_handle);
 }
 
 QStringList StandInLibrary::calls()
@@ -73,7 +76,7 @@ void StandInLibrary::fillWithoutEnd(bool enabled)
 
 template <typename Function> Function StandInLibrary::entry(const char *name)
 {
-    const auto function = reinterpret_cast<Function>(m_library.resolve(name));
+    const auto function = reinterpret_cast<Function>(dlsym(m_handle, name));
     if (!function)
         throw std::runtime_error(std::string("the stand-in lacks ") + name);
     return function;
