@@ -28,12 +28,6 @@ void append16(std::string &bytes, std::uint16_t value)
     bytes += static_cast<char>(value >> 8);
 }
 
-void append32(std::string &bytes, std::uint32_t value)
-{
-    append16(bytes, static_cast<std::uint16_t>(value & 0xffff));
-    append16(bytes, static_cast<std::uint16_t>(value >> 16));
-}
-
 } // namespace
 
 std::uint16_t DataPacket::byteSum16(std::string_view bytes)
@@ -42,18 +36,6 @@ std::uint16_t DataPacket::byteSum16(std::string_view bytes)
     for (const char byte : bytes)
         sum = static_cast<std::uint16_t>(sum + static_cast<unsigned char>(byte));
     return sum;
-}
-
-std::string DataPacket::build(std::uint32_t index, std::string_view data)
-{
-    std::string packet(protocol::PacketMarker);
-    append32(packet, index);
-    append16(packet, static_cast<std::uint16_t>(data.size()));
-    packet += data;
-    const std::uint16_t sum = byteSum16(packet);
-    packet.resize(ChecksumOffset, '\0');
-    append16(packet, sum);
-    return packet;
 }
 
 std::string DataPacket::acknowledgement(std::string_view echo, AckStatus status)

@@ -25,8 +25,6 @@ class DataPacket
 public:
     // The sum of the bytes modulo 65536.
     static std::uint16_t byteSum16(std::string_view bytes);
-    // The packet the host sends for these data bytes (at most 1024).
-    static std::string build(std::uint32_t index, std::string_view data);
     // The 12-byte answer: the packet's first 8 bytes, the status, the sum.
     static std::string acknowledgement(std::string_view echo, AckStatus status);
 

@@ -47,7 +47,6 @@ public:
     bool store(FileKind kind, std::string name, std::string data);
     bool remove(FileKind kind, std::string_view name);
 
-    std::uint64_t capacity() const { return m_capacity; }
     void setCapacity(std::uint64_t capacity) { m_capacity = capacity; }
     // A memory that reports itself full whatever it holds.
     void forceFull(bool full) { m_forcedFull = full; }

@@ -12,7 +12,6 @@ namespace virtualprinter
 class ModelCatalog
 {
 public:
-    static constexpr std::string_view DefaultModel = "PM44PRO FULL";
     static constexpr std::string_view GenericVersion = "V10.00.01";
 
     static std::string firmwareVersion(std::string_view model);

@@ -26,7 +26,6 @@ public:
 
     void set(Condition condition, bool present);
     bool has(Condition condition) const { return m_present.count(condition) != 0; }
-    void clear() { m_present.clear(); }
 
     std::string reply() const;
 

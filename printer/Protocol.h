@@ -28,7 +28,6 @@ inline constexpr std::string_view PacketMarker{"\xdd\xcc\xbb\xaa", 4};
 inline constexpr std::size_t PacketSize = 1036;
 inline constexpr std::size_t PacketDataCapacity = 1024;
 inline constexpr std::size_t PacketEchoSize = 8;
-inline constexpr std::size_t AcknowledgementSize = 12;
 
 inline constexpr std::string_view FirmwareEndMarker{"^END"};
 

@@ -99,11 +99,6 @@ void VirtualPrinter::setFaults(const FaultOptions &faults)
     m_engine->parts().files.forceFull(faults.storageFull);
 }
 
-const FaultOptions &VirtualPrinter::faults() const
-{
-    return m_engine->parts().faults;
-}
-
 void VirtualPrinter::setStorageCapacity(std::uint64_t bytes)
 {
     m_engine->parts().files.setCapacity(bytes);
@@ -122,16 +117,6 @@ std::size_t VirtualPrinter::functionCount(std::string_view name) const
 const std::deque<FunctionCall> &VirtualPrinter::recentFunctions() const
 {
     return m_engine->parts().functions.recent();
-}
-
-bool VirtualPrinter::dumpCapturing() const
-{
-    return m_engine->parts().dump.capturing();
-}
-
-const std::string &VirtualPrinter::dumpData() const
-{
-    return m_engine->parts().dump.data();
 }
 
 const std::optional<FirmwareImage> &VirtualPrinter::installedFirmware() const

@@ -56,16 +56,12 @@ public:
     bool hasCondition(Condition condition) const;
 
     void setFaults(const FaultOptions &faults);
-    const FaultOptions &faults() const;
 
     void setStorageCapacity(std::uint64_t bytes);
     const std::vector<StoredFile> &storedFiles(FileKind kind) const;
 
     std::size_t functionCount(std::string_view name) const;
     const std::deque<FunctionCall> &recentFunctions() const;
-
-    bool dumpCapturing() const;
-    const std::string &dumpData() const;
 
     // The last firmware image received whole, if any.
     const std::optional<FirmwareImage> &installedFirmware() const;
