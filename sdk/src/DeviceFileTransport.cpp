@@ -57,21 +57,16 @@ void DeviceFileTransport::close()
 
 int32_t DeviceFileTransport::write(const uint8_t *bytes, size_t count, int timeoutMs)
 {
-    const int64_t deadline = monotonicMs() + timeoutMs;
-    size_t written = 0;
-    while (written < count) {
-        const ssize_t n = ::write(m_fd, bytes + written, count - written);
-        if (n > 0) {
-            written += static_cast<size_t>(n);
-            continue;
-        }
-        if (n < 0 && errno != EAGAIN && errno != EINTR)
-            return errno == ENODEV ? PRT_ERR_CONNECTION_LOST : PRT_ERR_WRITE;
-        const int64_t left = deadline - monotonicMs();
-        if (left <= 0 || pollWait(m_fd, POLLOUT, static_cast<int>(left)) < 0)
-            return PRT_ERR_WRITE_TIMEOUT;
+    switch (writeWithin(m_fd, bytes, count, timeoutMs, false)) {
+    case 0:
+        return PRT_OK;
+    case ETIMEDOUT:
+        return PRT_ERR_WRITE_TIMEOUT;
+    case ENODEV:
+        return PRT_ERR_CONNECTION_LOST;
+    default:
+        return PRT_ERR_WRITE;
     }
-    return PRT_OK;
 }
 
 int32_t DeviceFileTransport::read(uint8_t *buffer, size_t capacity, int timeoutMs, size_t &count)

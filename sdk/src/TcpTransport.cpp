@@ -88,24 +88,10 @@ void TcpTransport::close()
 
 int32_t TcpTransport::write(const uint8_t *bytes, size_t count, int timeoutMs)
 {
-    const int64_t deadline = monotonicMs() + timeoutMs;
-    size_t sent = 0;
-    while (sent < count) {
-        // One send for the whole buffer; only a full send buffer splits it.
-        const ssize_t n = ::send(m_socket, bytes + sent, count - sent, MSG_NOSIGNAL);
-        if (n > 0) {
-            sent += static_cast<size_t>(n);
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
-            return PRT_ERR_CONNECTION_LOST;
-        const int64_t left = deadline - monotonicMs();
-        if (left <= 0 || pollWait(m_socket, POLLOUT, static_cast<int>(left)) <= 0)
-            return PRT_ERR_WRITE_TIMEOUT;
-    }
-    return PRT_OK;
+    const int error = writeWithin(m_socket, bytes, count, timeoutMs, true);
+    if (error == 0)
+        return PRT_OK;
+    return error == ETIMEDOUT ? PRT_ERR_WRITE_TIMEOUT : PRT_ERR_CONNECTION_LOST;
 }
 
 int32_t TcpTransport::read(uint8_t *buffer, size_t capacity, int timeoutMs, size_t &count)
