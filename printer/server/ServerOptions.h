@@ -18,7 +18,8 @@ struct ServerOptions {
     std::chrono::milliseconds delay{0};
     // Close each TCP connection once it has sent this many bytes.
     std::optional<std::uint64_t> dropAfter;
-    // Saved after every change to the printer's memory and at exit.
+    // Saved after changes once the host pauses, when it disconnects, and at
+    // exit.
     std::optional<std::filesystem::path> stateFile;
 };
 

@@ -34,7 +34,8 @@ void addEndpointOptions(CLI::App &app, SimSettings &settings, RawOptions &raw)
                  "given without --listen, no TCP port is opened");
     app.add_option("--model", settings.model, "Printer model text")->capture_default_str();
     app.add_option("--state", raw.stateFile,
-                   "State file: loaded at start, saved after every change and at exit");
+                   "State file: loaded at start, saved after changes once the host pauses, "
+                   "and at exit");
     app.add_option("--capacity", raw.capacity, "Storage size in bytes (default 8 MiB)")
         ->check(CLI::PositiveNumber);
     app.add_flag("--log", settings.log, "Write every frame received to standard error");

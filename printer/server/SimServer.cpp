@@ -142,6 +142,7 @@ void SimServer::closeClient()
     if (!m_client.valid())
         return;
     m_client.reset();
+    saveIfChanged();
     if (m_lastSource == Source::Tcp) {
         m_printer.disconnect();
         m_lastSource = Source::None;
@@ -155,7 +156,11 @@ void SimServer::deliver(Source source, std::string_view bytes, int replyFd)
         m_printer.disconnect();
     m_lastSource = source;
     const std::string reply = m_printer.receive(bytes);
-    saveIfChanged();
+    // Saving rewrites the whole file, stored files included, so a burst of
+    // settings is saved once, when the host pauses; before the reply, so a
+    // host that has its answer finds the state on disk.
+    if (!inputWaiting(replyFd))
+        saveIfChanged();
     if (reply.empty())
         return;
     if (m_options.delay.count() > 0)
@@ -163,6 +168,12 @@ void SimServer::deliver(Source source, std::string_view bytes, int replyFd)
     const bool isSocket = source == Source::Tcp;
     if (!writeAll(replyFd, reply, isSocket) && isSocket)
         closeClient();
+}
+
+bool SimServer::inputWaiting(int fd)
+{
+    pollfd entry{fd, POLLIN, 0};
+    return ::poll(&entry, 1, 0) == 1;
 }
 
 bool SimServer::writeAll(int fd, std::string_view bytes, bool isSocket) const

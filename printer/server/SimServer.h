@@ -56,6 +56,7 @@ private:
     void servePty();
     void closeClient();
     void deliver(Source source, std::string_view bytes, int replyFd);
+    static bool inputWaiting(int fd);
     bool writeAll(int fd, std::string_view bytes, bool isSocket) const;
     bool saveIfChanged();
 

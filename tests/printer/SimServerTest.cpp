@@ -187,7 +187,7 @@ TEST_F(SimServerTest, InputMovingToTheOtherPortEndsTheHalfFrameOfTheFirst)
     EXPECT_EQ(network.read(3), "203");
 }
 
-TEST_F(SimServerTest, SavesTheStateAfterEachChange)
+TEST_F(SimServerTest, SavesTheStateOnceTheHostPauses)
 {
     const auto path = std::filesystem::temp_directory_path() /
                       ("prtsim_server_state_" + std::to_string(::getpid()) + ".json");
