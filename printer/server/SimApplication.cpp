@@ -52,10 +52,11 @@ int SimApplication::run(const SimSettings &settings, std::ostream &out, std::ost
         errors << "prtsim: " << error << '\n';
         return 1;
     }
+    // Ready for a stop before anyone can know where to connect.
+    const StopSignals signals(server.wakeFd());
     for (const std::string &line : server.endpoints())
         out << line << '\n';
     out.flush();
-    const StopSignals signals(server.wakeFd());
     return server.run();
 }
 

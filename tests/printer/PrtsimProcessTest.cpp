@@ -59,6 +59,15 @@ TEST_F(PrtsimTest, ServesUntilTerminatedAndKeepsItsStateForTheNextStart)
     EXPECT_EQ(child->waitForExit(), 0);
 }
 
+TEST_F(PrtsimTest, StopsCleanlyRightAfterAnnouncingItself)
+{
+    auto child = ChildProcess::start(Prtsim, {"--listen", "127.0.0.1:0"});
+    ASSERT_TRUE(child);
+    ASSERT_FALSE(tcpAddress(*child).empty());
+    child->signal(SIGTERM);
+    EXPECT_EQ(child->waitForExit(), 0);
+}
+
 TEST_F(PrtsimTest, ModelAndFaultOptionsReachThePrinter)
 {
     auto child = ChildProcess::start(Prtsim, {"--listen", "127.0.0.1:0", "--model", "PM44PRO",
