@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -22,4 +23,6 @@ public:
 
     // Fills every text from its language key.
     void Load(const std::function<QString(const QString &key)> &lookup);
+
+    static QStringList Keys();
 };
