@@ -4,8 +4,7 @@
 #include "RecordingMessages.h"
 #include "RecordingSleeper.h"
 #include "SdkPrinterApi.h"
-#include "SimServer.h"
-#include "VirtualPrinter.h"
+#include "ServedPrinter.h"
 #include "prtsdk.h"
 
 #include <gtest/gtest.h>
@@ -16,53 +15,6 @@
 
 namespace
 {
-
-// The virtual printer served over TCP loopback and a pseudo-terminal from a
-// thread of the test.
-class ServedPrinter
-{
-public:
-    explicit ServedPrinter(prtsim::ServerOptions options = {})
-    {
-        options.listen = "127.0.0.1:0";
-        options.pty = true;
-        server = std::make_unique<prtsim::SimServer>(printer, options);
-        std::string error;
-        opened = server->open(error);
-        if (opened)
-            thread = std::thread([this] { server->run(); });
-    }
-    ~ServedPrinter()
-    {
-        if (opened) {
-            server->stop();
-            thread.join();
-        }
-    }
-
-    // "tcp 127.0.0.1:PORT" or "pty PATH"
-    QString endpoint(const char *kind) const
-    {
-        for (const std::string &line : server->endpoints())
-            if (line.rfind(kind, 0) == 0)
-                return QString::fromStdString(line.substr(4));
-        return {};
-    }
-
-    QString descriptor() const { return "NET," + endpoint("tcp"); }
-
-    // COM7 mapped to the pseudo-terminal, as a user maps an adapter.
-    QString serialDescriptor() const
-    {
-        qputenv("PRT_COM7", endpoint("pty").toLocal8Bit());
-        return "COM7,115200,n,8,1,n";
-    }
-
-    virtualprinter::VirtualPrinter printer;
-    std::unique_ptr<prtsim::SimServer> server;
-    std::thread thread;
-    bool opened = false;
-};
 
 enum class Port { Sim, Tcp, Serial };
 
@@ -75,7 +27,7 @@ protected:
             link.SelectPort("SIM");
         } else {
             served = std::make_unique<ServedPrinter>();
-            ASSERT_TRUE(served->opened);
+            ASSERT_TRUE(served->opened());
             link.SelectPort(GetParam() == Port::Tcp ? served->descriptor()
                                                     : served->serialDescriptor());
         }
@@ -176,7 +128,7 @@ TEST(LinkFailures, SilentPrinterGivesNoReplyWithinTheReadBound)
 {
     prtsim::ServerOptions options;
     ServedPrinter served(options);
-    ASSERT_TRUE(served.opened);
+    ASSERT_TRUE(served.opened());
     virtualprinter::FaultOptions faults;
     faults.noReply = true;
     served.printer.setFaults(faults);
