@@ -1,182 +1,224 @@
 #include "UsbTransport.h"
 
+#include "LibusbBackend.h"
 #include "PollWait.h"
 #include "prtsdk.h"
 
-#include <libusb.h>
-
 #include <algorithm>
-#include <cstring>
+#include <climits>
 
 namespace prtsdk
 {
 namespace
 {
 
+using Status = UsbBackend::Status;
+
+// A whole number of packets at every bus speed.
 constexpr int kReadChunk = 4096;
 
-struct PrinterInterface {
-    int number = -1;
-    unsigned char out = 0;
-    unsigned char in = 0;
-};
-
-// The first interface of the printer class with a bulk endpoint each way.
-PrinterInterface findPrinterInterface(libusb_device *device)
+// The USB library waits for ever on a time-out of 0, which no caller of a
+// bounded call means; the shortest real wait stands in for it.
+unsigned transferBound(int64_t ms)
 {
-    libusb_config_descriptor *config = nullptr;
-    if (libusb_get_active_config_descriptor(device, &config) != 0 &&
-        libusb_get_config_descriptor(device, 0, &config) != 0)
-        return {};
-    PrinterInterface found;
-    for (int i = 0; i < config->bNumInterfaces && found.number < 0; ++i) {
-        const libusb_interface &interface = config->interface[i];
-        for (int a = 0; a < interface.num_altsetting && found.number < 0; ++a) {
-            const libusb_interface_descriptor &setting = interface.altsetting[a];
-            if (setting.bInterfaceClass != LIBUSB_CLASS_PRINTER)
-                continue;
-            PrinterInterface candidate{setting.bInterfaceNumber, 0, 0};
-            for (int e = 0; e < setting.bNumEndpoints; ++e) {
-                const libusb_endpoint_descriptor &endpoint = setting.endpoint[e];
-                if ((endpoint.bmAttributes & LIBUSB_TRANSFER_TYPE_MASK) !=
-                    LIBUSB_TRANSFER_TYPE_BULK)
-                    continue;
-                if (endpoint.bEndpointAddress & LIBUSB_ENDPOINT_IN)
-                    candidate.in = candidate.in ? candidate.in : endpoint.bEndpointAddress;
-                else
-                    candidate.out = candidate.out ? candidate.out : endpoint.bEndpointAddress;
-            }
-            if (candidate.out)
-                found = candidate;
-        }
-    }
-    libusb_free_config_descriptor(config);
-    return found;
+    return static_cast<unsigned>(std::clamp<int64_t>(ms, 1, UINT_MAX));
 }
 
-int32_t transferError(int error)
+int transferLength(size_t bytes)
 {
-    switch (error) {
-    case LIBUSB_ERROR_PIPE:
-        return PRT_ERR_USB_STALL;
-    case LIBUSB_ERROR_NO_DEVICE:
-        return PRT_ERR_USB_GONE;
+    return static_cast<int>(std::min<size_t>(bytes, INT_MAX));
+}
+
+// Why a printer found on the bus could not be taken.
+int32_t openFailure(Status status)
+{
+    switch (status) {
+    case Status::AccessDenied:
+        return PRT_ERR_USB_ACCESS;
+    case Status::NoDevice:
+        return PRT_ERR_USB_NOT_FOUND;
     default:
-        return PRT_ERR_USB_TRANSFER;
+        return PRT_ERR_USB_CLAIM;
     }
 }
 
 } // namespace
 
-UsbTransport::UsbTransport() = default;
+UsbTransport::UsbTransport() : UsbTransport(std::make_unique<LibusbBackend>()) {}
+
+UsbTransport::UsbTransport(std::unique_ptr<UsbBackend> backend) : m_backend(std::move(backend)) {}
 
 UsbTransport::~UsbTransport()
 {
     close();
 }
 
+std::optional<UsbTransport::Printer>
+UsbTransport::printerSetting(const UsbBackend::Interface &interface,
+                             const UsbBackend::AltSetting &setting)
+{
+    if (setting.interfaceClass != UsbBackend::kPrinterClass)
+        return std::nullopt;
+    Printer printer{interface.number, setting.number, interface.altSettings.size() > 1, 0, 0};
+    for (const UsbBackend::Endpoint &endpoint : setting.endpoints) {
+        if (endpoint.type != UsbBackend::TransferType::Bulk)
+            continue;
+        uint8_t &slot = endpoint.address & UsbBackend::kEndpointIn ? printer.in : printer.out;
+        slot = slot ? slot : endpoint.address;
+    }
+    return printer.out ? std::optional(printer) : std::nullopt;
+}
+
+std::optional<UsbTransport::Printer> UsbTransport::findPrinter(const UsbBackend::Device &device)
+{
+    for (const UsbBackend::Interface &interface : device.interfaces) {
+        std::optional<Printer> chosen;
+        for (const UsbBackend::AltSetting &setting : interface.altSettings) {
+            const std::optional<Printer> candidate = printerSetting(interface, setting);
+            // A setting that can also answer beats one that can only print:
+            // the program reads the printer's replies.
+            if (candidate && (!chosen || (!chosen->in && candidate->in)))
+                chosen = candidate;
+        }
+        if (chosen)
+            return chosen;
+    }
+    return std::nullopt;
+}
+
 int32_t UsbTransport::open()
 {
-    if (libusb_init(&m_context) != 0) {
-        m_context = nullptr;
+    close();
+    std::vector<UsbBackend::Device> devices;
+    if (m_backend->devices(devices) != Status::Ok)
         return PRT_ERR_USB_NOT_FOUND;
+    // A printer that cannot be taken leaves the next one a chance; the first
+    // reason for failing is the one told.
+    int32_t status = PRT_ERR_USB_NOT_FOUND;
+    for (size_t i = 0; i < devices.size(); ++i) {
+        const std::optional<Printer> printer = findPrinter(devices[i]);
+        if (!printer)
+            continue;
+        const int32_t opened = openPrinter(i, *printer);
+        if (opened == PRT_OK)
+            return PRT_OK;
+        if (status == PRT_ERR_USB_NOT_FOUND)
+            status = opened;
     }
-    const int32_t status = openFirstPrinter();
+    return status;
+}
+
+int32_t UsbTransport::openPrinter(size_t device, const Printer &printer)
+{
+    const Status opened = m_backend->open(device);
+    if (opened != Status::Ok)
+        return openFailure(opened);
+    m_printer = printer;
+    const int32_t status = claim();
     if (status != PRT_OK)
         close();
     return status;
 }
 
-int32_t UsbTransport::openFirstPrinter()
-{
-    libusb_device **devices = nullptr;
-    const ssize_t count = libusb_get_device_list(m_context, &devices);
-    int32_t status = PRT_ERR_USB_NOT_FOUND;
-    for (ssize_t i = 0; i < count && !m_device; ++i) {
-        const PrinterInterface printer = findPrinterInterface(devices[i]);
-        if (printer.number < 0)
-            continue;
-        const int opened = libusb_open(devices[i], &m_device);
-        if (opened != 0) {
-            status = opened == LIBUSB_ERROR_ACCESS ? PRT_ERR_USB_ACCESS : PRT_ERR_USB_CLAIM;
-            m_device = nullptr;
-            continue;
-        }
-        m_interface = printer.number;
-        m_outEndpoint = printer.out;
-        m_inEndpoint = printer.in;
-    }
-    if (count > 0)
-        libusb_free_device_list(devices, 1);
-    return m_device ? claim() : status;
-}
-
 int32_t UsbTransport::claim()
 {
-    if (libusb_kernel_driver_active(m_device, m_interface) == 1) {
-        if (libusb_detach_kernel_driver(m_device, m_interface) != 0)
-            return PRT_ERR_USB_CLAIM;
+    const uint8_t interface = m_printer->interface;
+    if (m_backend->kernelDriverActive(interface)) {
+        const Status detached = m_backend->detachKernelDriver(interface);
+        if (detached != Status::Ok)
+            return openFailure(detached);
         m_driverDetached = true;
     }
-    const int claimed = libusb_claim_interface(m_device, m_interface);
-    if (claimed == LIBUSB_ERROR_ACCESS)
-        return PRT_ERR_USB_ACCESS;
-    return claimed == 0 ? PRT_OK : PRT_ERR_USB_CLAIM;
+    const Status claimed = m_backend->claimInterface(interface);
+    if (claimed != Status::Ok)
+        return openFailure(claimed);
+    m_claimed = true;
+    if (!m_printer->selectAltSetting)
+        return PRT_OK;
+    const Status selected = m_backend->setAltSetting(interface, m_printer->altSetting);
+    return selected == Status::Ok ? PRT_OK : openFailure(selected);
 }
 
 void UsbTransport::close()
 {
-    if (m_device) {
-        libusb_release_interface(m_device, m_interface);
+    if (m_printer) {
+        if (m_claimed)
+            m_backend->releaseInterface(m_printer->interface);
         if (m_driverDetached)
-            libusb_attach_kernel_driver(m_device, m_interface);
-        libusb_close(m_device);
+            m_backend->attachKernelDriver(m_printer->interface);
+        m_backend->close();
     }
-    if (m_context)
-        libusb_exit(m_context);
-    m_device = nullptr;
-    m_context = nullptr;
+    m_printer.reset();
+    m_claimed = false;
     m_driverDetached = false;
     m_pending.clear();
 }
 
+int32_t UsbTransport::transferFailure(Status status, uint8_t endpoint)
+{
+    switch (status) {
+    case Status::Stalled:
+        // A halted endpoint refuses every later transfer until it is cleared.
+        m_backend->clearHalt(endpoint);
+        return PRT_ERR_USB_STALL;
+    case Status::NoDevice:
+        return PRT_ERR_USB_GONE;
+    default:
+        return PRT_ERR_USB_TRANSFER;
+    }
+}
+
 int32_t UsbTransport::write(const uint8_t *bytes, size_t count, int timeoutMs)
 {
-    // A busy printer takes data slowly; only a printer that takes nothing
-    // for the whole bound has stalled.
+    if (!m_printer)
+        return PRT_ERR_NOT_OPEN;
+    // One bound for the whole buffer, as on every other port. A transfer cut
+    // short by its time-out is carried on while time is left.
     const int64_t deadline = monotonicMs() + timeoutMs;
     size_t sent = 0;
     while (sent < count) {
-        const int64_t left = deadline - monotonicMs();
-        if (left <= 0)
-            return PRT_ERR_WRITE_TIMEOUT;
         int moved = 0;
-        const int result = libusb_bulk_transfer(
-            m_device, m_outEndpoint, const_cast<uint8_t *>(bytes + sent),
-            static_cast<int>(count - sent), &moved, static_cast<unsigned>(left));
-        sent += static_cast<size_t>(moved);
-        if (result != 0 && result != LIBUSB_ERROR_TIMEOUT)
-            return transferError(result);
+        // The USB library only reads the buffer of an OUT transfer.
+        const Status result = m_backend->bulkTransfer(
+            m_printer->out, const_cast<uint8_t *>(bytes + sent), transferLength(count - sent),
+            moved, transferBound(deadline - monotonicMs()));
+        sent += static_cast<size_t>(std::max(moved, 0));
+        if (result != Status::Ok && result != Status::TimedOut)
+            return transferFailure(result, m_printer->out);
+        // A transfer that timed out had all the time left; one that took
+        // nothing in it leaves nothing to wait for.
+        const bool idle = result == Status::TimedOut && moved <= 0;
+        if (sent < count && (idle || monotonicMs() >= deadline))
+            return PRT_ERR_WRITE_TIMEOUT;
     }
+    return PRT_OK;
+}
+
+int32_t UsbTransport::fillPending(int timeoutMs)
+{
+    m_pending.resize(kReadChunk);
+    int moved = 0;
+    const Status result = m_backend->bulkTransfer(m_printer->in, m_pending.data(), kReadChunk,
+                                                  moved, transferBound(timeoutMs));
+    m_pending.resize(static_cast<size_t>(std::clamp(moved, 0, kReadChunk)));
+    if (result != Status::Ok && result != Status::TimedOut)
+        return transferFailure(result, m_printer->in);
     return PRT_OK;
 }
 
 int32_t UsbTransport::read(uint8_t *buffer, size_t capacity, int timeoutMs, size_t &count)
 {
     count = 0;
-    if (m_pending.empty() && m_inEndpoint) {
-        m_pending.resize(kReadChunk);
-        int moved = 0;
-        // libusb waits for ever on a time-out of 0.
-        const int result =
-            libusb_bulk_transfer(m_device, m_inEndpoint, m_pending.data(), kReadChunk, &moved,
-                                 static_cast<unsigned>(std::max(timeoutMs, 1)));
-        m_pending.resize(static_cast<size_t>(moved));
-        if (result != 0 && result != LIBUSB_ERROR_TIMEOUT)
-            return transferError(result);
+    if (!m_printer)
+        return PRT_ERR_NOT_OPEN;
+    // A printer without a bulk IN endpoint never answers.
+    if (m_pending.empty() && m_printer->in) {
+        const int32_t status = fillPending(timeoutMs);
+        if (status != PRT_OK)
+            return status;
     }
     count = std::min(capacity, m_pending.size());
-    std::memcpy(buffer, m_pending.data(), count);
+    std::copy_n(m_pending.begin(), count, buffer);
     m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<ptrdiff_t>(count));
     return PRT_OK;
 }

@@ -1,25 +1,28 @@
 #pragma once
 
 #include "Transport.h"
+#include "UsbBackend.h"
 
 #include <memory>
-#include <string>
+#include <optional>
 #include <vector>
-
-struct libusb_context;
-struct libusb_device_handle;
 
 namespace prtsdk
 {
 
-// The first USB printer (an interface of the printer class) reached through
-// libusb, on its bulk OUT and bulk IN endpoints. The kernel's printer driver
-// is detached while the port is open and given its device back on close.
+// The first USB printer (an interface of the printer class with a bulk OUT
+// endpoint), on its bulk OUT and, when it has one, bulk IN endpoint. The
+// kernel's printer driver is detached while the port is open and given its
+// device back on close.
 class UsbTransport : public Transport
 {
 public:
+    // On libusb.
     UsbTransport();
+    explicit UsbTransport(std::unique_ptr<UsbBackend> backend);
     ~UsbTransport() override;
+    UsbTransport(const UsbTransport &) = delete;
+    UsbTransport &operator=(const UsbTransport &) = delete;
 
     int32_t open() override;
     void close() override;
@@ -27,14 +30,27 @@ public:
     int32_t read(uint8_t *buffer, size_t capacity, int timeoutMs, size_t &count) override;
 
 private:
-    int32_t openFirstPrinter();
-    int32_t claim();
+    struct Printer {
+        uint8_t interface = 0;
+        uint8_t altSetting = 0;
+        // Only an interface with several settings is switched to one.
+        bool selectAltSetting = false;
+        uint8_t out = 0;
+        uint8_t in = 0;
+    };
 
-    libusb_context *m_context = nullptr;
-    libusb_device_handle *m_device = nullptr;
-    int m_interface = -1;
-    unsigned char m_outEndpoint = 0;
-    unsigned char m_inEndpoint = 0;
+    static std::optional<Printer> findPrinter(const UsbBackend::Device &device);
+    static std::optional<Printer> printerSetting(const UsbBackend::Interface &interface,
+                                                 const UsbBackend::AltSetting &setting);
+    int32_t openPrinter(size_t device, const Printer &printer);
+    int32_t claim();
+    int32_t fillPending(int timeoutMs);
+    int32_t transferFailure(UsbBackend::Status status, uint8_t endpoint);
+
+    std::unique_ptr<UsbBackend> m_backend;
+    // Set while a device is open.
+    std::optional<Printer> m_printer;
+    bool m_claimed = false;
     bool m_driverDetached = false;
     // A bulk read must offer room for a whole packet; what the caller had no
     // room for waits here for the next read.
