@@ -9,8 +9,8 @@
 namespace prtsdk
 {
 
-UsbPortTransport::UsbPortTransport(std::string usbDeviceFolder)
-    : m_folder(std::move(usbDeviceFolder))
+UsbPortTransport::UsbPortTransport(std::string usbDeviceFolder, UsbFactory makeUsb)
+    : m_folder(std::move(usbDeviceFolder)), m_makeUsb(std::move(makeUsb))
 {
 }
 
@@ -28,7 +28,7 @@ std::string UsbPortTransport::firstPrinterDevice(const std::string &folder)
 
 int32_t UsbPortTransport::open()
 {
-    auto usb = std::make_unique<UsbTransport>();
+    std::unique_ptr<Transport> usb = m_makeUsb ? m_makeUsb() : std::make_unique<UsbTransport>();
     const int32_t status = usb->open();
     if (status == PRT_OK) {
         m_active = std::move(usb);
@@ -56,11 +56,16 @@ void UsbPortTransport::close()
 
 int32_t UsbPortTransport::write(const uint8_t *bytes, size_t count, int timeoutMs)
 {
+    if (!m_active)
+        return PRT_ERR_NOT_OPEN;
     return m_active->write(bytes, count, timeoutMs);
 }
 
 int32_t UsbPortTransport::read(uint8_t *buffer, size_t capacity, int timeoutMs, size_t &count)
 {
+    count = 0;
+    if (!m_active)
+        return PRT_ERR_NOT_OPEN;
     return m_active->read(buffer, capacity, timeoutMs, count);
 }
 

@@ -2,6 +2,7 @@
 
 #include "Transport.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,8 +15,12 @@ namespace prtsdk
 class UsbPortTransport : public Transport
 {
 public:
-    // usbDeviceFolder is where the kernel's printer devices appear.
-    explicit UsbPortTransport(std::string usbDeviceFolder = "/dev/usb");
+    // Builds the port that reaches the printer through libusb.
+    using UsbFactory = std::function<std::unique_ptr<Transport>()>;
+
+    // usbDeviceFolder is where the kernel's printer devices appear; without
+    // a factory the libusb port is a UsbTransport.
+    explicit UsbPortTransport(std::string usbDeviceFolder = "/dev/usb", UsbFactory makeUsb = {});
 
     int32_t open() override;
     void close() override;
@@ -27,6 +32,7 @@ public:
 
 private:
     std::string m_folder;
+    UsbFactory m_makeUsb;
     std::unique_ptr<Transport> m_active;
 };
 
