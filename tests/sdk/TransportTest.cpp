@@ -1,5 +1,7 @@
 #include "PortMap.h"
+#include "PrinterTerminal.h"
 #include "SerialTransport.h"
+#include "TempFolder.h"
 #include "TransportFactory.h"
 #include "UsbPortTransport.h"
 #include "prtsdk.h"
@@ -20,47 +22,11 @@ namespace fs = std::filesystem;
 
 using prtsdk::PortMap;
 using prtsdk::SerialSettings;
-using prtsdk::Transport;
 using prtsdk::TransportFactory;
 using prtsdk::UsbPortTransport;
 
 namespace
 {
-
-// A pseudo-terminal pair: the transport opens the far side as its device,
-// the test plays the printer on the near side.
-class PrinterTerminal
-{
-public:
-    PrinterTerminal()
-    {
-        m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        ::grantpt(m_master);
-        ::unlockpt(m_master);
-        m_path = ::ptsname(m_master);
-        // Raw mode on the device side, so no byte is translated on the way.
-        const int slave = ::open(m_path.c_str(), O_RDWR | O_NOCTTY);
-        termios tio{};
-        ::tcgetattr(slave, &tio);
-        ::cfmakeraw(&tio);
-        ::tcsetattr(slave, TCSANOW, &tio);
-        ::close(slave);
-    }
-    ~PrinterTerminal() { ::close(m_master); }
-
-    const std::string &path() const { return m_path; }
-    std::string receive()
-    {
-        char buffer[256];
-        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-        return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
-    }
-    void send(const std::string &bytes) { (void)::write(m_master, bytes.data(), bytes.size()); }
-
-private:
-    int m_master = -1;
-    std::string m_path;
-};
 
 // Sets an environment variable for the life of the object.
 class ScopedEnv
@@ -75,34 +41,6 @@ public:
 private:
     const char *m_name;
 };
-
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        char pattern[] = "/tmp/prtsdk-test-XXXXXX";
-        m_path = ::mkdtemp(pattern);
-    }
-    ~TempFolder() { fs::remove_all(m_path); }
-    const fs::path &path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
-
-std::string roundTrip(Transport &transport, PrinterTerminal &printer)
-{
-    const std::string frame = "\x1b\x1c& V1 getval \"dpi\"\r\n";
-    EXPECT_EQ(transport.write(reinterpret_cast<const uint8_t *>(frame.data()), frame.size(), 1000),
-              PRT_OK);
-    EXPECT_EQ(printer.receive(), frame);
-    printer.send("203");
-    uint8_t buffer[16];
-    size_t count = 0;
-    EXPECT_EQ(transport.read(buffer, sizeof buffer, 1000, count), PRT_OK);
-    return std::string(reinterpret_cast<char *>(buffer), count);
-}
 
 } // namespace
 
@@ -135,7 +73,7 @@ TEST(SerialTransport, TalksThroughItsMappedDevice)
     ::tcgetattr(probe, &tio);
     ::close(probe);
     EXPECT_EQ(::cfgetospeed(&tio), B9600);
-    EXPECT_EQ(roundTrip(*transport, printer), "203");
+    EXPECT_EQ(printer.roundTrip(*transport), "203");
 }
 
 struct FramingCase {
@@ -215,7 +153,7 @@ TEST(ParallelTransport, WritesAndReadsBackThroughItsDevice)
     auto [status, transport] = TransportFactory::create("LPT1");
     ASSERT_EQ(status, PRT_OK);
     ASSERT_EQ(transport->open(), PRT_OK);
-    EXPECT_EQ(roundTrip(*transport, printer), "203");
+    EXPECT_EQ(printer.roundTrip(*transport), "203");
 }
 
 TEST(ParallelTransport, DeniedDeviceHasItsOwnCode)
@@ -262,7 +200,7 @@ TEST(UsbPortTransport, FallsBackToTheKernelPrinterDevice)
     fs::create_symlink(printer.path(), folder.path() / "lp0");
     UsbPortTransport transport(folder.path().string());
     ASSERT_EQ(transport.open(), PRT_OK);
-    EXPECT_EQ(roundTrip(transport, printer), "203");
+    EXPECT_EQ(printer.roundTrip(transport), "203");
 }
 
 TEST(UsbPortTransport, NoPrinterAnywhereIsNotFound)
