@@ -72,7 +72,7 @@ enum prt_return {
     PRT_ERR_NOT_OPEN = -7,           /* no port is open on this handle */
     PRT_ERR_WRITE = -8,              /* the port refused the data */
     PRT_ERR_READ = -9,               /* reading from the port failed */
-    PRT_ERR_WRITE_TIMEOUT = -10,     /* the printer took no data for PRT_WRITE_TIMEOUT_MS */
+    PRT_ERR_WRITE_TIMEOUT = -10,     /* not all data was taken within PRT_WRITE_TIMEOUT_MS */
     PRT_ERR_CONNECTION_LOST = -11,   /* the printer closed the connection or went away */
     PRT_ERR_DESCRIPTOR = -21,        /* the port descriptor is not one of the known forms */
     PRT_ERR_DESCRIPTOR_FIELD = -22,  /* a field of the descriptor is out of range */
