@@ -26,7 +26,7 @@ ConfigModel::ConfigModel(QObject *parent) : QObject(parent)
         if (field.kind == ConfigField::Kind::List)
             m_indexes.insert(field.key, -1);
         else
-            m_texts.insert(field.key, QString());
+            m_texts.insert(field.key, QStringLiteral(""));
     }
     m_enabled.insert(btnGet, true);
     m_enabled.insert(btnSet, false);
@@ -56,6 +56,8 @@ QString ConfigModel::PrinterValue(const QString &key) const
     const ConfigField *field = ConfigFields::find(key);
     if (!field)
         return QString();
+    // An empty field is a value of its own and goes out empty; only a list
+    // without a selection has nothing to send.
     if (field->kind == ConfigField::Kind::Text)
         return text(key);
     const int position = index(key);

@@ -45,6 +45,22 @@ ConfigWriter::Result ConfigWriter::btnSet_tabZClick(const ConfigModel &model)
     return report(failures, m_messages.text("msgSRP"));
 }
 
+bool ConfigWriter::CheckAllPages(const ConfigModel &model, bool serviceMode)
+{
+    return !refuse(WritePlan::ZPage(model)) && !refuse(WritePlan::Pages(model, serviceMode));
+}
+
+ConfigWriter::Result ConfigWriter::WriteAllPages(const ConfigModel &model, bool serviceMode)
+{
+    if (!CheckAllPages(model, serviceMode))
+        return Result::Refused;
+    const Result zPage = btnSet_tabZClick(model);
+    if (zPage == Result::OpenFailed)
+        return zPage;
+    const Result pages = btnSetClick(model, serviceMode);
+    return pages == Result::Written ? zPage : pages;
+}
+
 bool ConfigWriter::refuse(const WritePlan &plan)
 {
     if (!plan.problem())

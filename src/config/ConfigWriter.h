@@ -24,6 +24,14 @@ public:
 
     Result btnSetClick(const ConfigModel &model, bool serviceMode);
     Result btnSet_tabZClick(const ConfigModel &model);
+    // Whether both pages hold the numbers they need; shows the first field
+    // that does not.
+    bool CheckAllPages(const ConfigModel &model, bool serviceMode);
+    // A whole parameter file, as the command line writes one: the Z page,
+    // then the configuration pages with their restart, which would cut the
+    // Z page's exchange short if it came first. Both are checked before
+    // anything is sent, so neither goes out half.
+    Result WriteAllPages(const ConfigModel &model, bool serviceMode);
 
 private:
     bool refuse(const WritePlan &plan);

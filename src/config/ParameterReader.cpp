@@ -19,31 +19,34 @@ ParameterReader::ParameterReader(PrinterLink &link, CommandProtocol &protocol, b
 
 ReadOutcome ParameterReader::ReadAll(ReadState &state, const Sink &sink)
 {
-    m_state = &state;
-    m_sink = &sink;
-    m_failure = {ReadOutcome::Result::OpenFailed, {}};
-    bool succeeded = false;
-    if (m_link.OpenLink()) {
-        state.ReadProgress = 0;
-        succeeded = ReadSteps();
-    }
-    m_link.CloseLink();
-    state.Stopped = true;
-    return finish(succeeded);
+    return exchange(&state, sink, &ParameterReader::ReadSteps);
 }
 
 ReadOutcome ParameterReader::ReadZPage(const Sink &sink)
 {
-    m_state = nullptr;
-    m_sink = &sink;
-    m_failure = {ReadOutcome::Result::OpenFailed, {}};
-    const bool succeeded = m_link.OpenLink() && ReadZSteps();
-    m_link.CloseLink();
-    return finish(succeeded);
+    return exchange(nullptr, sink, &ParameterReader::ReadZSteps);
 }
 
-ReadOutcome ParameterReader::finish(bool succeeded)
+ReadOutcome ParameterReader::ReadResolution(const Sink &sink)
 {
+    return exchange(nullptr, sink, &ParameterReader::readResolution);
+}
+
+// Every read is one exchange: the port is closed again whatever happened.
+ReadOutcome ParameterReader::exchange(ReadState *state, const Sink &sink, Steps steps)
+{
+    m_state = state;
+    m_sink = &sink;
+    m_failure = {ReadOutcome::Result::OpenFailed, {}};
+    bool succeeded = false;
+    if (m_link.OpenLink()) {
+        if (state)
+            state->ReadProgress = 0;
+        succeeded = (this->*steps)();
+    }
+    m_link.CloseLink();
+    if (state)
+        state->Stopped = true;
     m_state = nullptr;
     m_sink = nullptr;
     return succeeded ? ReadOutcome{} : m_failure;

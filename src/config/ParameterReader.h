@@ -30,7 +30,14 @@ public:
     // first unanswered query, close.
     ReadOutcome ReadZPage(const Sink &sink);
 
+    // Open, the resolution alone, close: what a write of millimetres needs
+    // when no read came before it.
+    ReadOutcome ReadResolution(const Sink &sink);
+
 private:
+    using Steps = bool (ParameterReader::*)();
+
+    ReadOutcome exchange(ReadState *state, const Sink &sink, Steps steps);
     bool GetPara1();
     bool GetPara2();
     bool GetPara3();
@@ -60,7 +67,6 @@ private:
     bool selectResolution();
     void send(const FieldUpdate &update);
     bool fail(ReadOutcome::Result result, const QString &detail);
-    ReadOutcome finish(bool succeeded);
 
     PrinterLink &m_link;
     CommandProtocol &m_protocol;

@@ -1,6 +1,10 @@
 #include "ParameterReader.h"
+#include "ConfigFields.h"
+#include "ParameterFile.h"
 #include "ReadOrder.h"
 #include "ServedReader.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -183,6 +187,27 @@ TEST_F(FullRead, AnUnansweredQueryEndsTheReadAndKeepsWhatWasShown)
     EXPECT_EQ(model.index("cmbWPWDType"), 2);
     EXPECT_EQ(model.text("txtWPWD"), "");
     EXPECT_TRUE(state.Stopped);
+}
+
+TEST_F(FullRead, AParameterFileOfTheReadLoadsAsTheReadShowedIt)
+{
+    serve({{"bt_name", " Shop 7 "}, {"dpi", "300"}, {"label_width", "1180"}});
+    ASSERT_EQ(readAll(), ReadOutcome{});
+    ParameterReader(link, protocol, false).ReadZPage([this](const FieldUpdate &update) {
+        model.apply(update);
+    });
+    QTemporaryDir folder;
+    ASSERT_EQ(ParameterFile::Save(model, folder.filePath("a.prt")), std::nullopt);
+    ConfigModel loaded;
+    ASSERT_EQ(ParameterFile::Load(folder.filePath("a.prt"), loaded), std::nullopt);
+    for (const ConfigField &field : ConfigFields::all()) {
+        if (field.fileKey.isEmpty())
+            continue;
+        EXPECT_EQ(loaded.text(field.key), model.text(field.key)) << field.key.toStdString();
+        EXPECT_EQ(loaded.index(field.key), model.index(field.key)) << field.key.toStdString();
+    }
+    EXPECT_EQ(loaded.text("txtBTName"), " Shop 7 ");
+    EXPECT_EQ(loaded.text("txtLabelWidth"), "100");
 }
 
 class ZPageRead : public ServedReader

@@ -351,6 +351,40 @@ TEST_F(WriteSequence, TheZPageSendsItsFourValues)
     EXPECT_EQ(dialogs.texts(), QStringList{"[msgSRP]"});
 }
 
+TEST_F(WriteSequence, AWholeFileWritesTheZPageFirstThenThePagesWithTheirRestart)
+{
+    model.setIndex("cmbPaperSensor", 1);
+    EXPECT_EQ(writer.WriteAllPages(model, false), Result::Written);
+    const std::vector<QByteArray> writes = api.writes();
+    ASSERT_EQ(writes.size(), 4u + 42u);
+    EXPECT_EQ(writes.front(), set("label_width", "1180"));
+    EXPECT_EQ(writes[4], set("print_method", "direct_thermal"));
+    EXPECT_EQ(writes.back(), QByteArray::fromStdString(HostFrames::doCommand({"reset_printer"})));
+    EXPECT_EQ(dialogs.texts(), (QStringList{"[msgSRP]", "[msgSRP]\r\n[msgSRP1]"}));
+}
+
+struct WholeFileRefusal {
+    const char *key;
+    const char *text;
+};
+
+class WholeFileRefusals : public WriteSequence,
+                          public ::testing::WithParamInterface<WholeFileRefusal>
+{
+};
+
+TEST_P(WholeFileRefusals, SendNeitherPage)
+{
+    model.setText(GetParam().key, GetParam().text);
+    EXPECT_EQ(writer.WriteAllPages(model, false), Result::Refused);
+    EXPECT_EQ(api.functions(), QStringList{"PrinterCreator"});
+    EXPECT_EQ(dialogs.boxes.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, WholeFileRefusals,
+                         ::testing::Values(WholeFileRefusal{"txtLabelWidth", "-"},
+                                           WholeFileRefusal{"txtDRowOffset", "--1"}));
+
 TEST_F(WriteSequence, TheZPageRefusesALabelWidthThatIsNoNumber)
 {
     model.setText("txtLabelWidth", "1O0");
