@@ -1,6 +1,14 @@
 #include "ConsoleMessages.h"
 
+#include "IniFile.h"
 #include "prtsdk.h"
+
+namespace
+{
+const QString kEnglish = QStringLiteral("1033");
+} // namespace
+
+ConsoleMessages::ConsoleMessages(QString languageFile) : m_languageFile(std::move(languageFile)) {}
 
 QString ConsoleMessages::text(const QString &key) const
 {
@@ -10,7 +18,10 @@ QString ConsoleMessages::text(const QString &key) const
         return QStringLiteral("cannot create the printer object");
     if (key.startsWith(QLatin1String("_Error_")))
         return QString::fromUtf8(prt_error_message(-key.mid(7).toInt()));
-    return key;
+    if (m_languageFile.isEmpty())
+        return key;
+    const QString text = IniFile(m_languageFile).readString(kEnglish, key);
+    return text.isEmpty() ? key : text;
 }
 
 void ConsoleMessages::showError(const QString &message)

@@ -1,6 +1,6 @@
 #include "PrtUtil.h"
 
-#include "prtsdk.h"
+#include "ModelNames.h"
 
 #include <CLI/CLI.hpp>
 
@@ -10,8 +10,6 @@
 
 namespace
 {
-
-constexpr int kFailure = 1;
 
 // Users type names as the printer lists them; the frames want them quoted.
 QString quotedName(const std::string &name)
@@ -24,8 +22,10 @@ QString quotedName(const std::string &name)
 
 } // namespace
 
-PrtUtil::PrtUtil(PrinterApi &api, Sleeper &sleeper, std::ostream &out, std::ostream &err)
-    : m_link(api, sleeper, m_messages), m_protocol(m_link), m_out(out), m_err(err)
+PrtUtil::PrtUtil(PrinterApi &api, Sleeper &sleeper, std::ostream &out, std::ostream &err,
+                 const QString &languageFile)
+    : m_messages(languageFile), m_report(err), m_link(api, sleeper, m_messages), m_protocol(m_link),
+      m_config(m_link, m_protocol, m_messages, m_report, out), m_out(out), m_err(err)
 {
 }
 
@@ -37,6 +37,11 @@ int PrtUtil::run(int argc, char **argv)
     app.add_option("--port", port,
                    "Port descriptor: USB, SIM (the built-in virtual printer), NET,a.b.c.d[:port], "
                    "COMn,baud,parity,data,stop[,flow] or LPT1-LPT4")
+        ->capture_default_str();
+    const std::string full = ModelNames::text(ModelNames::PM44ProFull).toStdString();
+    std::string model = full;
+    app.add_option("--model", model, "Printer model the settings belong to")
+        ->check(CLI::IsMember({full, ModelNames::text(ModelNames::PM44Pro).toStdString()}))
         ->capture_default_str();
 
     std::vector<std::string> names;
@@ -57,6 +62,7 @@ int PrtUtil::run(int argc, char **argv)
     CLI::Option *argumentOption = nullptr;
     run->add_option("NAME", function, "Function name, e.g. configguration_page")->required();
     argumentOption = run->add_option("ARG", argument, "Argument of the function");
+    m_config.AddTo(app);
 
     try {
         app.parse(argc, argv);
@@ -66,8 +72,10 @@ int PrtUtil::run(int argc, char **argv)
 
     m_link.SelectPort(QString::fromStdString(port));
     if (m_link.CreatePrinter() != 0)
-        return fail(QStringLiteral("cannot create the printer object: ") +
-                    failureMeaning(m_link.LastResult()));
+        return m_report.Fail(QStringLiteral("cannot create the printer object: ") +
+                             ConsoleReport::Meaning(m_link.LastResult()));
+    if (m_config.Chosen())
+        return m_config.Run(QString::fromStdString(model));
     if (*get) {
         QStringList quoted;
         for (const auto &name : names)
@@ -83,12 +91,12 @@ int PrtUtil::run(int argc, char **argv)
 int PrtUtil::get(const QStringList &names)
 {
     if (!m_link.OpenLink())
-        return failOpen();
+        return m_report.FailOpen(m_link);
     for (const QString &name : names) {
         const QString reply = m_protocol.GetVal(name);
         if (!m_protocol.ReplyPresent(reply)) {
             m_link.CloseLink();
-            return fail(QStringLiteral("the printer did not answer ") + name);
+            return m_report.Fail(QStringLiteral("the printer did not answer ") + name);
         }
         m_out << reply.toStdString() << '\n';
     }
@@ -99,12 +107,13 @@ int PrtUtil::get(const QStringList &names)
 int PrtUtil::set(const QString &name, const QString &value, bool exact)
 {
     if (!m_link.OpenLink())
-        return failOpen();
+        return m_report.FailOpen(m_link);
     const int result = exact ? m_protocol.SetValExact(name, value) : m_protocol.SetVal(name, value);
     const int32_t status = m_link.LastResult();
     m_link.CloseLink();
     if (result != 0)
-        return fail(QStringLiteral("could not send ") + name + ": " + failureMeaning(status));
+        return m_report.Fail(QStringLiteral("could not send ") + name + ": " +
+                             ConsoleReport::Meaning(status));
     return 0;
 }
 
@@ -112,26 +121,9 @@ int PrtUtil::doFunction(const QString &name, const QString &argument, bool hasAr
 {
     const int result = hasArgument ? m_protocol.DoCmdArg(name, argument) : m_protocol.DoCmd(name);
     if (m_messages.errorShown())
-        return failOpen();
+        return m_report.FailOpen(m_link);
     if (result != 0)
-        return fail(QStringLiteral("could not send ") + name + ": " +
-                    failureMeaning(m_link.LastResult()));
+        return m_report.Fail(QStringLiteral("could not send ") + name + ": " +
+                             ConsoleReport::Meaning(m_link.LastResult()));
     return 0;
-}
-
-QString PrtUtil::failureMeaning(int32_t code) const
-{
-    return QString::fromUtf8(prt_error_message(code)) + " (" + QString::number(code) + ')';
-}
-
-int PrtUtil::failOpen()
-{
-    return fail(QStringLiteral("cannot open port ") + m_link.CurrentPort() + ": " +
-                failureMeaning(m_link.LastResult()));
-}
-
-int PrtUtil::fail(const QString &message)
-{
-    m_err << "prtutil: " << message.toStdString() << '\n';
-    return kFailure;
 }

@@ -3,10 +3,10 @@
 #include "LoopbackPeer.h"
 #include "RecordingSleeper.h"
 #include "SdkPrinterApi.h"
+#include "ToolRun.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,23 +16,11 @@ namespace
 
 const QByteArray kPrefix("\x1b\x1c& V1 ", 7);
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Outcome = ToolRun::Outcome;
 
 Outcome run(PrinterApi &api, std::vector<std::string> args)
 {
-    RecordingSleeper sleeper;
-    std::ostringstream out, err;
-    args.insert(args.begin(), "prtutil");
-    std::vector<char *> argv;
-    for (auto &arg : args)
-        argv.push_back(arg.data());
-    PrtUtil tool(api, sleeper, out, err);
-    const int status = tool.run(static_cast<int>(argv.size()), argv.data());
-    return {status, out.str(), err.str()};
+    return ToolRun::Run(api, std::move(args));
 }
 
 TEST(PrtUtil, GetPrintsEachReplyOnItsOwnLine)
@@ -163,7 +151,7 @@ TEST(PrtUtil, HelpNamesEveryCommandAndOption)
     FakePrinterApi api;
     const Outcome outcome = run(api, {"--help"});
     EXPECT_EQ(outcome.status, 0);
-    for (const char *word : {"--port", "get", "set", "do", "SIM", "NET,"})
+    for (const char *word : {"--port", "--model", "get", "set", "do", "config", "SIM", "NET,"})
         EXPECT_NE(outcome.out.find(word), std::string::npos) << word;
 }
 
