@@ -23,7 +23,7 @@ ConfigService::~ConfigService()
 
 void ConfigService::btnGetClick()
 {
-    if (m_reading || !m_link.HoldPort())
+    if (m_reading || !holdOpenPort())
         return;
     m_reading = true;
     m_model.BeginRead();
@@ -41,6 +41,16 @@ void ConfigService::btnGetClick()
     connect(&m_readerThread, &QThread::finished, worker, &QObject::deleteLater);
     m_progress.start();
     m_readerThread.start();
+}
+
+// The reader opens the port again on its own thread, where a failed open
+// would put up its message box from the wrong thread; so the port is really
+// opened here first. A port marked as held may have been closed since by an
+// exchange's CloseLink, so the mark alone proves nothing.
+bool ConfigService::holdOpenPort()
+{
+    m_link.ReleasePort();
+    return m_link.HoldPort();
 }
 
 void ConfigService::readerFinished(const ReadOutcome &outcome)

@@ -113,6 +113,19 @@ TEST_F(ServiceRead, ReadsAgainAfterARead)
     service.btnGetClick();
     ASSERT_EQ(finishRead(), ReadOutcome{});
     EXPECT_EQ(model.text("txtBTName"), "PRINTER-BT");
+    EXPECT_EQ(api.writes.size(), 2 * ReadOrder::Full().size()) << "each read ran once";
+}
+
+TEST_F(ServiceRead, APrinterGoneSinceTheLastReadIsFoundBeforeTheReaderStarts)
+{
+    serve();
+    service.btnGetClick();
+    ASSERT_EQ(finishRead(), ReadOutcome{});
+    served.reset();
+    service.btnGetClick();
+    EXPECT_FALSE(service.Reading());
+    EXPECT_EQ(messages.errors.size(), 1) << "shown by the open on this thread";
+    EXPECT_EQ(buttons(), std::pair(true, true));
 }
 
 TEST_F(ServiceRead, APortThatWillNotOpenStartsNothing)
