@@ -183,6 +183,6 @@ QString PrinterLink::ErrorKeyOf(int32_t code)
 
 void PrinterLink::SelectPort(const QString &descriptor)
 {
+    ReleasePort();
     m_currentPort = descriptor;
-    m_portHeld = false;
 }

@@ -48,7 +48,9 @@ public:
     static QString ErrorKeyOf(int32_t code);
 
     // A confirmed port choice: the next exchange opens the new port. A port
-    // held open on the old descriptor is forgotten, not closed.
+    // held on the old descriptor is closed first: the printer library keeps
+    // one port open per printer, and a port left open would take the next
+    // exchange to the old printer.
     void SelectPort(const QString &descriptor);
 
     QString CurrentPort() const { return m_currentPort; }

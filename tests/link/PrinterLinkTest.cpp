@@ -117,14 +117,15 @@ TEST_F(PrinterLinkTest, OpensTheCurrentPortAndClosesWithDestroyButKeepsLastResul
     EXPECT_EQ(link.LastResult(), -8);
 }
 
-TEST_F(PrinterLinkTest, SelectingAPortForgetsTheHeldPortWithoutClosingIt)
+TEST_F(PrinterLinkTest, SelectingAPortClosesTheHeldPortSoTheNextOpenReachesTheNewOne)
 {
     ASSERT_TRUE(link.HoldPort());
     link.SelectPort("LPT1");
     EXPECT_FALSE(link.PortHeld());
     ASSERT_TRUE(link.HoldPort());
-    EXPECT_EQ(api.functions(), QStringList({"PrinterCreator", "PortOpen", "PortOpen"}));
-    EXPECT_EQ(api.calls[2].descriptor, "LPT1");
+    EXPECT_EQ(api.functions(),
+              QStringList({"PrinterCreator", "PortOpen", "PortClose", "PortOpen"}));
+    EXPECT_EQ(api.calls[3].descriptor, "LPT1");
 }
 
 TEST_F(PrinterLinkTest, ReopenClosesThenOpensAndShowsNothing)

@@ -103,8 +103,5 @@ void PortSelection::MakeCurrent(const QString &descriptor)
 {
     if (descriptor == m_link.CurrentPort())
         return;
-    // The printer library keeps one port open per printer: a port still held
-    // on the old descriptor would take the next exchange to the old printer.
-    m_link.ReleasePort();
     m_link.SelectPort(descriptor);
 }
