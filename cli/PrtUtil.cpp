@@ -31,7 +31,8 @@ PrtUtil::PrtUtil(PrinterApi &api, Sleeper &sleeper, std::ostream &out, std::ostr
 
 int PrtUtil::run(int argc, char **argv)
 {
-    CLI::App app{"Reads, sets and runs functions of a label printer."};
+    CLI::App app{"Reads, sets and runs functions of a label printer, and reads or writes all its "
+                 "settings as parameter files."};
     app.require_subcommand(1);
     std::string port = "USB";
     app.add_option("--port", port,
