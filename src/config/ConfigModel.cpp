@@ -14,9 +14,6 @@ namespace
 const QString kDhcp = QStringLiteral("cmbDHCP");
 const QString kWorkingMode = QStringLiteral("ComboBox9");
 const QString kWirelessDhcp = QStringLiteral("cmbWDHCP");
-// Position 1 of the automatic-address list is off, of the working mode sta.
-constexpr int kOff = 1;
-constexpr int kStation = 1;
 } // namespace
 
 ConfigModel::ConfigModel(QObject *parent) : QObject(parent)
@@ -131,7 +128,7 @@ void ConfigModel::enableParts(const QString &parameter, bool enabled)
 
 void ConfigModel::cmbDHCPChange()
 {
-    const bool manual = index(kDhcp) == kOff;
+    const bool manual = index(kDhcp) == DhcpOff;
     for (const char *parameter :
          {PrinterName::eth_ip, PrinterName::eth_mask, PrinterName::eth_gateway})
         enableParts(parameter, manual);
@@ -139,7 +136,7 @@ void ConfigModel::cmbDHCPChange()
 
 void ConfigModel::cmbWDHCPChange()
 {
-    const bool station = index(kWorkingMode) == kStation;
+    const bool station = index(kWorkingMode) == Station;
     setEnabled(kWirelessDhcp, station);
     for (const char *parameter :
          {PrinterName::wlan_ip, PrinterName::wlan_mask, PrinterName::wlan_gateway})

@@ -25,6 +25,10 @@ public:
     static const QString btnGet_tabZ;
     static const QString btnSet_tabZ;
     static const QString tabZ;
+    // The list positions the pages' rules depend on.
+    static constexpr int DhcpOff = 1;
+    static constexpr int Station = 1;
+    static constexpr int Gap = 0;
 
     explicit ConfigModel(QObject *parent = nullptr);
 

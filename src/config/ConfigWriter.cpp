@@ -7,11 +7,6 @@
 #include "ConfigModel.h"
 #include "PrinterName.h"
 
-namespace
-{
-constexpr int kGap = 0;
-} // namespace
-
 ConfigWriter::ConfigWriter(PrinterLink &link, CommandProtocol &protocol, ConfigMessages &messages)
     : m_link(link), m_protocol(protocol), m_messages(messages)
 {
@@ -25,7 +20,7 @@ ConfigWriter::Result ConfigWriter::btnSetClick(const ConfigModel &model, bool se
     if (!m_link.OpenLink())
         return Result::OpenFailed;
     int failures = send(plan.commands());
-    if (model.index("cmbPaperSensor") == kGap)
+    if (model.index("cmbPaperSensor") == ConfigModel::Gap)
         m_messages.ShowNotice(m_messages.text("MsgBoxPaperSensor"));
     failures += m_protocol.DoCmd(PrinterName::reset_printer) != 0;
     m_link.CloseLink();

@@ -6,12 +6,6 @@
 #include "InputRules.h"
 #include "PrinterName.h"
 
-namespace
-{
-constexpr int kOff = 1;
-constexpr int kStation = 1;
-} // namespace
-
 WritePlan WritePlan::Pages(const ConfigModel &model, bool serviceMode)
 {
     WritePlan plan(model);
@@ -27,10 +21,10 @@ WritePlan WritePlan::Pages(const ConfigModel &model, bool serviceMode)
                     "Edit4",         "Edit5",       "cmbPresentSensor", "Edit3",
                     "cmbBaudRate",   "cmbDataBits", "cmbParity",        "cmbStopBits",
                     "cmbFlow",       "txtBTName",   "txtBTPWD",         "cmbDHCP"});
-    if (model.index("cmbDHCP") == kOff)
+    if (model.index("cmbDHCP") == ConfigModel::DhcpOff)
         plan.addAddresses({PrinterName::eth_ip, PrinterName::eth_mask, PrinterName::eth_gateway});
     plan.addFields({"txtWName", "cmbWPWDType", "txtWPWD", "ComboBox9"});
-    if (model.index("ComboBox9") == kStation) {
+    if (model.index("ComboBox9") == ConfigModel::Station) {
         plan.addField("cmbWDHCP");
         plan.addAddresses(
             {PrinterName::wlan_ip, PrinterName::wlan_mask, PrinterName::wlan_gateway});
