@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ChoosingDialogs.h"
 #include "FakeIdentityDialog.h"
 #include "FakePrinterApi.h"
 #include "FakeSystemLanguage.h"
 #include "FixedClock.h"
 #include "LanguageFolder.h"
-#include "RecordingDialogs.h"
 #include "RecordingSleeper.h"
 #include "SdkPrinterApi.h"
 #include "TfrmSetTool.h"
@@ -61,7 +61,7 @@ protected:
 
     LanguageFolder m_language;
     QTemporaryDir m_root;
-    RecordingDialogs m_dialogs;
+    ChoosingDialogs m_dialogs;
     FixedClock m_clock{QDateTime(QDate(2024, 5, 6), QTime(10, 0))};
     FakeSystemLanguage m_system;
     FakePrinterApi m_printer;

@@ -1,6 +1,9 @@
 #include "TfrmSetTool.h"
 
 #include "ApplicationCore.h"
+#include "ConfigModel.h"
+#include "ConfigPageBinder.h"
+#include "ConfigPagesBuilder.h"
 #include "HelpFile.h"
 #include "MainWindowTexts.h"
 #include "PortSelection.h"
@@ -96,6 +99,8 @@ void TfrmSetTool::CreateControls()
     layout->addWidget(CreatePageRow());
     layout->addLayout(body, 1);
     setCentralWidget(central);
+    ConfigPagesBuilder::CreateReadingPanel(*this);
+    m_configPages = new ConfigPageBinder(*this, m_parts.config, m_parts.configService);
 
     connect(&m_parts.shell, &SetToolShell::pageShown, this, &TfrmSetTool::ShowPage);
     connect(&m_parts.shell, &SetToolShell::modelApplied, this, &TfrmSetTool::ShowFilesButton);
@@ -185,7 +190,7 @@ QGroupBox *TfrmSetTool::CreateInfoGroup()
     auto *group = named(new QGroupBox(this), "grbPrinterInfo");
     auto *layout = new QGridLayout(group);
     const char *const rows[][2] = {
-        {"lblVersion", "txtVersion"}, {"lblPrtL", "txtMileageReset"}, {"Label3", "txtMileage"}};
+        {"lblVersion", "txtVersion"}, {"lblPrtL", "txtPrtL"}, {"Label3", "txtPrtL1"}};
     int row = 0;
     for (const auto &[label, field] : rows) {
         auto *value = named(new QLineEdit(group), field);
@@ -228,12 +233,11 @@ QWidget *TfrmSetTool::CreateConfigPage()
     auto *tabs = named(new QTabWidget(page), "stbSS");
     for (const auto &[name, caption] : kConfigTabs)
         tabs->addTab(named(new QWidget(tabs), name), QString::fromLatin1(caption));
+    ConfigPagesBuilder::Fill(*tabs);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (const char *name : {"btnLoad", "btnSave", "btnGet", "btnSet"})
         buttons->addWidget(button(name, page));
-    // Nothing read yet, so nothing to write back.
-    page->findChild<QPushButton *>(QStringLiteral("btnSet"))->setEnabled(false);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs, 1);
@@ -271,6 +275,7 @@ void TfrmSetTool::FormShow()
     m_portSet->setEnabled(m_parts.ports.SettingsOffered());
     setWindowIcon(ProgramIcon::Load(m_parts.programFolder));
     m_toolButtons.value(Page::Config)->click();
+    m_parts.config.RememberButtonStates();
 }
 
 void TfrmSetTool::ApplyTexts()
@@ -278,6 +283,7 @@ void TfrmSetTool::ApplyTexts()
     TextPlanApplier(*this).Apply(
         MainWindowTexts::Plan(*m_parts.core.Texts()),
         [this](const QString &name, const QString &text) { m_parts.shell.HoldText(name, text); });
+    m_configPages->Refresh();
     m_models->setCurrentIndex(0);
     cmbPrtsChange();
 }

@@ -8,6 +8,9 @@
 #include <QMap>
 
 class ApplicationCore;
+class ConfigModel;
+class ConfigPageBinder;
+class ConfigService;
 class HelpFile;
 class PrinterStateReader;
 class QComboBox;
@@ -36,6 +39,8 @@ public:
         PortSelection &ports;
         PrinterStateReader &state;
         HelpFile &help;
+        ConfigModel &config;
+        ConfigService &configService;
         QString programFolder;
         DesktopShell::Open open;
     };
@@ -88,4 +93,5 @@ private:
     QMap<Page, QToolButton *> m_pageButtons;
     QMap<Page, QWidget *> m_pages;
     QMap<PortSelection::Kind, QDialog *> m_portDialogs;
+    ConfigPageBinder *m_configPages = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "UtilityProgram.h"
 
 #include "CommandProtocol.h"
+#include "ConfigMessages.h"
+#include "ConfigModel.h"
+#include "ConfigService.h"
 #include "HelpFile.h"
 #include "LinkMessageBoxes.h"
 #include "PortSelection.h"
@@ -9,6 +12,7 @@
 #include "QuietLinkMessages.h"
 #include "SerialPortRegistry.h"
 #include "SetToolShell.h"
+#include "TConstLangV.h"
 #include "TGlobalVar.h"
 #include "TfrmAbout.h"
 #include "TfrmLPTSet.h"
@@ -71,13 +75,19 @@ void UtilityProgram::CreateMainWindowModels()
     m_help =
         std::make_unique<HelpFile>(globals.ProgramFolder(), m_services.dialogs, m_services.open);
     m_shell = std::make_unique<SetToolShell>(*m_core, *m_link, *m_linkMessages, m_services.dialogs);
+    m_config = std::make_unique<ConfigModel>();
+    m_configMessages = std::make_unique<ConfigMessages>(
+        m_services.dialogs,
+        [texts = m_core->Texts()](const QString &key) { return texts->UiText(key); });
+    m_configService = std::make_unique<ConfigService>(*m_config, *m_link, *m_protocol,
+                                                      *m_configMessages, m_core->Flags());
 }
 
 void UtilityProgram::CreateWindows()
 {
     const QString programFolder = m_core->Globals()->ProgramFolder();
-    m_mainWindow = new TfrmSetTool(
-        {*m_core, *m_shell, *m_ports, *m_state, *m_help, programFolder, m_services.open});
+    m_mainWindow = new TfrmSetTool({*m_core, *m_shell, *m_ports, *m_state, *m_help, *m_config,
+                                    *m_configService, programFolder, m_services.open});
     m_mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     const PortDialog::Context context{*m_ports, *m_core->Texts(), programFolder};
     auto *lpt = new TfrmLPTSet(context, m_mainWindow);

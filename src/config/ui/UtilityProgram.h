@@ -10,6 +10,9 @@
 #include <memory>
 
 class CommandProtocol;
+class ConfigMessages;
+class ConfigModel;
+class ConfigService;
 class HelpFile;
 class LinkMessageBoxes;
 class PortSelection;
@@ -59,6 +62,8 @@ public:
     PrinterLink &Link() { return *m_link; }
     SetToolShell &Shell() { return *m_shell; }
     TfrmSetTool *MainWindow() const { return m_mainWindow; }
+    ConfigModel &Config() { return *m_config; }
+    ConfigService &ConfigPages() { return *m_configService; }
 
 private:
     void CreateLink();
@@ -77,5 +82,8 @@ private:
     std::unique_ptr<PrinterStateReader> m_state;
     std::unique_ptr<HelpFile> m_help;
     std::unique_ptr<SetToolShell> m_shell;
+    std::unique_ptr<ConfigModel> m_config;
+    std::unique_ptr<ConfigMessages> m_configMessages;
+    std::unique_ptr<ConfigService> m_configService;
     QPointer<TfrmSetTool> m_mainWindow;
 };
