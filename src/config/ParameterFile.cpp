@@ -6,10 +6,10 @@
 #include "ConfigModel.h"
 #include "IniDocument.h"
 #include "TextFileCodec.h"
+#include "WholeFileWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 const QString ParameterFile::Section = QStringLiteral("ParaConfig");
 const QString ParameterFile::Extension = QStringLiteral(".prt");
@@ -79,23 +79,7 @@ QByteArray ParameterFile::Contents(const ConfigModel &model)
 
 std::optional<QString> ParameterFile::Save(const ConfigModel &model, const QString &path)
 {
-    // Unbuffered, so a disk that takes only part of the file says so here;
-    // a buffered write would hand the shortfall to commit(), which can miss
-    // it and put a cut-off file in place of the old one.
-    const QByteArray contents = Contents(model);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    if (file.write(contents) != contents.size()) {
-        const QString reason = file.error() == QFileDevice::NoError
-                                   ? QStringLiteral("the disk took only part of the file")
-                                   : file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("%1: %2").arg(path, reason);
-    }
-    if (!file.commit())
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    return std::nullopt;
+    return WholeFileWriter::write(path, Contents(model));
 }
 
 std::optional<QString> ParameterFile::Load(const QString &path, ConfigModel &model)

@@ -2,9 +2,9 @@
 
 #include "IniDocument.h"
 #include "TextFileCodec.h"
+#include "WholeFileWriter.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {}
 
@@ -63,9 +63,7 @@ IniDocument IniFile::load() const
 
 bool IniFile::save(const IniDocument &document)
 {
-    QSaveFile file(m_path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(TextFileCodec::encode(document.toText())) >= 0 && file.commit();
-    m_error = saved ? QString() : QStringLiteral("%1: %2").arg(m_path, file.errorString());
-    return saved;
+    const auto problem = WholeFileWriter::write(m_path, TextFileCodec::encode(document.toText()));
+    m_error = problem.value_or(QString());
+    return !problem;
 }

@@ -5,6 +5,7 @@
 #include "ConfigModel.h"
 #include "ConfigService.h"
 #include "FakePrinterApi.h"
+#include "FileSizeLimit.h"
 #include "PrinterLink.h"
 #include "ProcessFlags.h"
 #include "RecordingMessages.h"
@@ -18,8 +19,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 namespace
 {
@@ -234,29 +233,6 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"/tmp/a.PRT", "/tmp/a.prt"}, NameCase{"/tmp/a.prt", "/tmp/a.prt"},
                       NameCase{"/tmp/a.b.txt", "/tmp/a.b.prt"},
                       NameCase{"/tmp/set.d/a", "/tmp/set.d/a.prt"}, NameCase{"a.", "a.prt"}));
-
-// The file system refuses to let the file grow, as a full disk would.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    sighandler_t m_oldHandler;
-};
 
 TEST_F(ParameterFiles, AFailedSaveLeavesTheOldFileAsItWas)
 {

@@ -1,4 +1,5 @@
 #include "IniFile.h"
+#include "FileSizeLimit.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -223,6 +224,22 @@ TEST_F(IniFileTest, WriteIntoAMissingFolderFailsWithAReason)
     IniFile ini(path(QStringLiteral("no/such/folder/test.ini")));
     EXPECT_FALSE(ini.writeString(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v")));
     EXPECT_FALSE(ini.errorString().isEmpty());
+}
+
+TEST_F(IniFileTest, FullDiskLeavesTheOldFileWhole)
+{
+    const QByteArray before("[A]\r\nk=old\r\n");
+    TestFiles::write(path(), before);
+    IniFile ini(path());
+    bool written = true;
+    {
+        const FileSizeLimit limit(16);
+        written = ini.writeString(QStringLiteral("A"), QStringLiteral("k"), QString(64, 'x'));
+    }
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(ini.errorString().startsWith(path())) << ini.errorString().toStdString();
+    EXPECT_EQ(TestFiles::read(path()), before);
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{"test.ini"});
 }
 
 TEST_F(IniFileTest, UnreadableFileReportsAnErrorAndGivesTheDefault)
