@@ -82,6 +82,9 @@ void PrinterLink::CloseLink()
 {
     m_api.PortClose(m_handle);
     m_api.PrinterDestroy(&m_handle);
+    // The port is closed whoever held it: a hold left standing would make
+    // the next HoldPort skip its open and talk to a closed port.
+    m_portHeld = false;
 }
 
 void PrinterLink::ReopenLink()

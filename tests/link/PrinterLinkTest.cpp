@@ -128,6 +128,16 @@ TEST_F(PrinterLinkTest, SelectingAPortClosesTheHeldPortSoTheNextOpenReachesTheNe
     EXPECT_EQ(api.calls[3].descriptor, "LPT1");
 }
 
+TEST_F(PrinterLinkTest, CloseEndsAHoldSoTheNextHoldOpensAgain)
+{
+    ASSERT_TRUE(link.HoldPort());
+    link.CloseLink();
+    EXPECT_FALSE(link.PortHeld());
+    ASSERT_TRUE(link.HoldPort());
+    EXPECT_EQ(api.functions(), QStringList({"PrinterCreator", "PortOpen", "PortClose",
+                                            "PrinterDestroy", "PortOpen"}));
+}
+
 TEST_F(PrinterLinkTest, ReopenClosesThenOpensAndShowsNothing)
 {
     api.openStatuses = {-9};
