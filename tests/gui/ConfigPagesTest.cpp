@@ -178,6 +178,34 @@ TEST_F(ConfigPagesTest, ALoadedFileShowsWhatTheReadShowed)
     EXPECT_TRUE(m_dialogs.boxes.empty()) << m_dialogs.texts().join('|').toStdString();
 }
 
+TEST_F(ConfigPagesTest, TheSetButtonWritesWhatTheUserTypedAndRestartsThePrinter)
+{
+    SetTexts({{"msgSRP", "Settings sent"}, {"msgSRP1", "The printer restarts"}});
+    StartOnVirtualPrinter();
+    readAll();
+    auto *name = control<QLineEdit>("txtBTName");
+    name->clear();
+    QTest::keyClicks(name, QStringLiteral("Hall 3"));
+    click(QStringLiteral("btnSet"));
+    ASSERT_FALSE(m_dialogs.boxes.empty());
+    EXPECT_EQ(m_dialogs.boxes.back().text, QStringLiteral("Settings sent\r\nThe printer restarts"));
+
+    m_program->Config().setText(QStringLiteral("txtBTName"), QString());
+    readAll();
+    EXPECT_EQ(shown(QStringLiteral("txtBTName")), QStringLiteral("Hall 3"));
+}
+
+TEST_F(ConfigPagesTest, TheZPageSetButtonWritesThePageChoices)
+{
+    StartOnVirtualPrinter();
+    click(QStringLiteral("btnGet_tabZ"));
+    choose(*control<QComboBox>("cbxDensityZ"), 20);
+    click(QStringLiteral("btnSet_tabZ"));
+    choose(*control<QComboBox>("cbxDensityZ"), 0);
+    click(QStringLiteral("btnGet_tabZ"));
+    EXPECT_EQ(shown(QStringLiteral("cbxDensityZ")), QStringLiteral("20 20"));
+}
+
 TEST_F(ConfigPagesTest, ACancelledLoadLeavesTheSetButtonsOff)
 {
     Start();
