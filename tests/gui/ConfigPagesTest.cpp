@@ -86,6 +86,21 @@ TEST_F(ConfigPagesTest, EveryFieldHasItsControlOnItsPage)
     }
 }
 
+TEST_F(ConfigPagesTest, TheLengthHintsAreLabelsWithTheirTexts)
+{
+    SetTexts({{"lblBTNameLen", "(16)"}, {"lblBTPWDLen", "(4)"}, {"lblWPWDLen", "(8-63)"}});
+    Start();
+    const std::pair<const char *, const char *> hints[] = {{"lblBTNameLen", "(16)"},
+                                                           {"lblBTPWDLen", "(4)"},
+                                                           {"lblWNameLen", "(16)"},
+                                                           {"lblWPWDLen", "(8-63)"}};
+    for (const auto &[name, text] : hints) {
+        auto *hint = control<QLabel>(QString::fromLatin1(name));
+        ASSERT_NE(hint, nullptr) << name;
+        EXPECT_EQ(hint->text(), QString::fromLatin1(text)) << name;
+    }
+}
+
 TEST_F(ConfigPagesTest, ListsOfFixedEntriesStartWithoutAChoiceAsTheModelDoes)
 {
     Start();

@@ -127,10 +127,11 @@ QWidget *createControl(const QString &name, QWidget *parent)
         list->setCurrentIndex(-1);
         return list;
     }
-    if (field && field->readOnly && name.startsWith(QStringLiteral("lbl")))
+    // Hints are labels, and so is the one field the model fills for show.
+    if (!field || (field->readOnly && name.startsWith(QStringLiteral("lbl"))))
         return named(new QLabel(parent), name);
     auto *edit = named(new QLineEdit(parent), name);
-    if (field && field->readOnly)
+    if (field->readOnly)
         ReadOnlyLook::Apply(*edit);
     return edit;
 }
