@@ -149,6 +149,19 @@ TEST_F(ConfigPagesTest, TheReadingPanelShowsWhileReadingWithTheButtonsOff)
     EXPECT_TRUE(m_dialogs.boxes.empty()) << m_dialogs.texts().join('|').toStdString();
 }
 
+TEST_F(ConfigPagesTest, AnUnansweredReadSaysSoAndGivesTheButtonsBack)
+{
+    SetTexts({{"_Err_ReadData", "No answer"}, {"_MSG_Title_Error", "Fault"}});
+    Start();
+    readAll();
+    EXPECT_FALSE(control(QStringLiteral("pnlReading"))->isVisible());
+    EXPECT_TRUE(enabled(QStringLiteral("btnGet")));
+    EXPECT_TRUE(enabled(QStringLiteral("btnSet")));
+    ASSERT_EQ(m_dialogs.boxes.size(), 1u);
+    EXPECT_EQ(m_dialogs.boxes[0].text, QStringLiteral("No answer"));
+    EXPECT_EQ(m_dialogs.boxes[0].caption, QStringLiteral("Fault"));
+}
+
 struct ShownValue {
     const char *control;
     const char *value;
