@@ -6,6 +6,7 @@
 #include "ParameterFile.h"
 #include "PrinterLink.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -302,10 +303,13 @@ class FieldInputTest : public ConfigPagesTest, public ::testing::WithParamInterf
 TEST_P(FieldInputTest, KeysAreFilteredAndTheValueCheckedOnLeaving)
 {
     Start();
+    QApplication::setActiveWindow(&window());
     const QString name = QString::fromLatin1(GetParam().field);
+    showPage(ConfigFields::find(name)->page);
     auto *edit = control<QLineEdit>(name);
+    edit->setFocus();
     QTest::keyClicks(edit, QString::fromLatin1(GetParam().typed));
-    QTest::keyClick(edit, Qt::Key_Return);
+    control(QStringLiteral("stbSS"))->setFocus();
     EXPECT_EQ(edit->text(), QString::fromLatin1(GetParam().left));
     EXPECT_EQ(m_program->Config().text(name), QString::fromLatin1(GetParam().left));
 }
@@ -313,11 +317,25 @@ TEST_P(FieldInputTest, KeysAreFilteredAndTheValueCheckedOnLeaving)
 INSTANTIATE_TEST_SUITE_P(
     Fields, FieldInputTest,
     ::testing::Values(Typing{"txtZTearOff", "150", "120"}, Typing{"txtDRowOffset", "-95", "-90"},
-                      Typing{"txtDColumnOffse", "x", "0"}, Typing{"Edit4", "1a9-2", "192"},
-                      Typing{"txtMaxiMumLen", "-12", "12"}, Typing{"txtBTPWD", "123456", "1234"},
+                      Typing{"txtDColumnOffse", "x", "0"}, Typing{"txtZTearOff", "", "0"},
+                      Typing{"Edit4", "1a9-2", "192"}, Typing{"txtMaxiMumLen", "-12", "12"},
+                      Typing{"txtBTPWD", "123456", "1234"},
                       Typing{"txtBTName", "Printer in hall 12", "Printer in hall "},
                       Typing{"txtWPWD", "Key-With-No-Limit", "Key-With-No-Limit"}),
-    [](const auto &info) { return std::string(info.param.field); });
+    [](const auto &info) { return std::string(info.param.field) + std::to_string(info.index); });
+
+TEST_F(ConfigPagesTest, LeavingALoneMinusSignSaysItIsNoNumberOnce)
+{
+    Start();
+    QApplication::setActiveWindow(&window());
+    auto *tearOff = control<QLineEdit>("txtZTearOff");
+    tearOff->setFocus();
+    QTest::keyClicks(tearOff, QStringLiteral("-"));
+    control(QStringLiteral("stbSS"))->setFocus();
+    ASSERT_EQ(m_dialogs.boxes.size(), 1u);
+    EXPECT_EQ(m_dialogs.boxes[0].icon, Dialogs::Icon::Error);
+    EXPECT_EQ(tearOff->text(), QStringLiteral("-"));
+}
 
 struct Enabling {
     const char *list;

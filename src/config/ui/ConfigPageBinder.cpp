@@ -5,6 +5,7 @@
 #include "ConfigService.h"
 #include "InputRules.h"
 #include "KeyFilter.h"
+#include "LeaveFilter.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -79,8 +80,7 @@ void ConfigPageBinder::BindText(const QString &key, QWidget &control)
             new KeyFilter([key](int typed) { return InputRules::AcceptsKey(key, typed); }, edit));
     connect(edit, &QLineEdit::textEdited, &m_model,
             [this, key](const QString &text) { m_model.setText(key, text); });
-    connect(edit, &QLineEdit::editingFinished, &m_service,
-            [this, key] { m_service.CheckValue(key); });
+    edit->installEventFilter(new LeaveFilter([this, key] { m_service.CheckValue(key); }, edit));
 }
 
 void ConfigPageBinder::BindList(const QString &key, QWidget &control)
