@@ -1,10 +1,12 @@
 #include "ProgramFixture.h"
 
+#include "CommandProtocol.h"
 #include "ConfigFields.h"
 #include "ConfigModel.h"
 #include "ConfigService.h"
 #include "ParameterFile.h"
 #include "PrinterLink.h"
+#include "PrinterName.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,6 +26,9 @@ protected:
     {
         m_printerApi = &m_library;
         Start({UtilityProgram::SimulatorSwitch});
+        // The virtual printer lives as long as the process, so an earlier
+        // test's writes would still be in it.
+        CommandProtocol(m_program->Link()).DoCmd(QString::fromLatin1(PrinterName::factory_default));
     }
 
     // What a control shows: a field's text or a list's chosen entry.
@@ -257,8 +262,7 @@ class PageSwitchButtonsTest : public ConfigPagesTest,
 
 TEST_P(PageSwitchButtonsTest, TheZPageTurnsReadAndSetOffAndLeavingItRestoresThem)
 {
-    m_printerApi = &m_library;
-    Start({UtilityProgram::SimulatorSwitch});
+    StartOnVirtualPrinter();
     if (GetParam().load) {
         m_dialogs.saveName = parameterFile();
         click(QStringLiteral("btnSave"));
