@@ -145,7 +145,8 @@ void ConfigModel::cmbWDHCPChange()
 
 void ConfigModel::stbSSChange(const QString &page)
 {
-    if (page == tabZ) {
+    m_onTabZ = page == tabZ;
+    if (m_onTabZ) {
         RememberButtonStates();
         setEnabled(btnGet, false);
         setEnabled(btnSet, false);
@@ -168,17 +169,23 @@ void ConfigModel::BeginRead()
     m_rememberedSet = false;
 }
 
+// A read started on another page may end while the Z page is shown: its
+// rule keeps both buttons off there, and the way back restores them.
 void ConfigModel::EndRead(bool succeeded)
 {
+    m_rememberedGet = true;
     if (succeeded)
         m_rememberedSet = true;
+    if (m_onTabZ)
+        return;
     setEnabled(btnGet, true);
     setEnabled(btnSet, true);
 }
 
 void ConfigModel::FileLoaded()
 {
-    setEnabled(btnSet, true);
-    setEnabled(btnSet_tabZ, true);
     m_rememberedSet = true;
+    setEnabled(btnSet_tabZ, true);
+    if (!m_onTabZ)
+        setEnabled(btnSet, true);
 }

@@ -82,4 +82,5 @@ private:
     QString m_resolution;
     bool m_rememberedGet = true;
     bool m_rememberedSet = false;
+    bool m_onTabZ = false;
 };

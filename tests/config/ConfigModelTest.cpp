@@ -200,6 +200,18 @@ TEST_F(PageSwitching, ASuccessfulReadOrAFileLoadIsRememberedForTheSetButton)
     EXPECT_EQ(buttons(), std::pair(true, true));
 }
 
+TEST_F(PageSwitching, AReadEndingOnTheZPageLeavesItsButtonsOffUntilTheWayBack)
+{
+    model.BeginRead();
+    model.stbSSChange("tabZ");
+    model.EndRead(true);
+    EXPECT_EQ(buttons(), std::pair(false, false));
+    model.FileLoaded();
+    EXPECT_EQ(buttons(), std::pair(false, false));
+    model.stbSSChange("tabComSet");
+    EXPECT_EQ(buttons(), std::pair(true, true));
+}
+
 TEST(ConfigFieldTable, KeysAreUniqueAndEveryPartedValueHasAllItsParts)
 {
     QSet<QString> keys;
