@@ -3,12 +3,6 @@
 #include "ConfigFields.h"
 #include "PrinterName.h"
 
-const QString ConfigModel::btnGet = QStringLiteral("btnGet");
-const QString ConfigModel::btnSet = QStringLiteral("btnSet");
-const QString ConfigModel::btnGet_tabZ = QStringLiteral("btnGet_tabZ");
-const QString ConfigModel::btnSet_tabZ = QStringLiteral("btnSet_tabZ");
-const QString ConfigModel::tabZ = QStringLiteral("tabZ");
-
 namespace
 {
 const QString kDhcp = QStringLiteral("cmbDHCP");

@@ -19,12 +19,13 @@ class ConfigModel : public QObject
     Q_OBJECT
 
 public:
-    // The buttons whose enabled state the model keeps.
-    static const QString btnGet;
-    static const QString btnSet;
-    static const QString btnGet_tabZ;
-    static const QString btnSet_tabZ;
-    static const QString tabZ;
+    // The buttons whose enabled state the model keeps. Plain constants, so
+    // other files may build their own constants from them at start-up.
+    static constexpr char btnGet[] = "btnGet";
+    static constexpr char btnSet[] = "btnSet";
+    static constexpr char btnGet_tabZ[] = "btnGet_tabZ";
+    static constexpr char btnSet_tabZ[] = "btnSet_tabZ";
+    static constexpr char tabZ[] = "tabZ";
     // The list positions the pages' rules depend on.
     static constexpr int DhcpOff = 1;
     static constexpr int Station = 1;
