@@ -5,15 +5,14 @@
 #include "CommandProtocol.h"
 #include "ConfigModel.h"
 #include "ParameterReader.h"
+#include "RecordingMessages.h"
 #include "SdkPrinterApi.h"
-#include "SimServer.h"
+#include "ServedPrinter.h"
 #include "ThreadSleeper.h"
-#include "VirtualPrinter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <thread>
 
 namespace
 {
@@ -34,19 +33,12 @@ private:
     long long m_total = 0;
 };
 
-class SilentMessages : public LinkMessages
-{
-public:
-    QString text(const QString &key) const override { return key; }
-    void showError(const QString &) override {}
-};
-
 // The command line's full read: the eight steps, then the Z page.
 void fullReads(benchmark::State &state, const QString &port)
 {
     SdkPrinterApi api;
     CountingSleeper sleeper;
-    SilentMessages messages;
+    RecordingMessages messages;
     PrinterLink link(api, sleeper, messages);
     CommandProtocol protocol(link);
     link.SelectPort(port);
@@ -80,19 +72,12 @@ void FullReadSim(benchmark::State &state)
 
 void FullReadTcp(benchmark::State &state)
 {
-    virtualprinter::VirtualPrinter printer;
-    prtsim::ServerOptions options;
-    options.listen = "127.0.0.1:0";
-    prtsim::SimServer server(printer, options);
-    std::string error;
-    if (!server.open(error)) {
-        state.SkipWithError(error.c_str());
+    const ServedPrinter served;
+    if (!served.opened()) {
+        state.SkipWithError("cannot serve the virtual printer");
         return;
     }
-    std::thread serving([&] { server.run(); });
-    fullReads(state, "NET," + QString::fromStdString(server.endpoints().front()).mid(4));
-    server.stop();
-    serving.join();
+    fullReads(state, served.descriptor());
 }
 
 } // namespace

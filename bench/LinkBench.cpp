@@ -2,35 +2,21 @@
 // for, on the built-in virtual printer and over TCP loopback.
 #include "CommandProtocol.h"
 #include "PrinterName.h"
+#include "RecordingMessages.h"
+#include "RecordingSleeper.h"
 #include "SdkPrinterApi.h"
-#include "SimServer.h"
-#include "VirtualPrinter.h"
+#include "ServedPrinter.h"
 
 #include <benchmark/benchmark.h>
-
-#include <thread>
 
 namespace
 {
 
-class NoPause : public Sleeper
-{
-public:
-    void sleep(int) override {}
-};
-
-class SilentMessages : public LinkMessages
-{
-public:
-    QString text(const QString &key) const override { return key; }
-    void showError(const QString &) override {}
-};
-
 void queryLoop(benchmark::State &state, const QString &port)
 {
     SdkPrinterApi api;
-    NoPause sleeper;
-    SilentMessages messages;
+    RecordingSleeper sleeper;
+    RecordingMessages messages;
     PrinterLink link(api, sleeper, messages);
     CommandProtocol protocol(link);
     link.SelectPort(port);
@@ -51,19 +37,12 @@ void GetValSim(benchmark::State &state)
 
 void GetValTcp(benchmark::State &state)
 {
-    virtualprinter::VirtualPrinter printer;
-    prtsim::ServerOptions options;
-    options.listen = "127.0.0.1:0";
-    prtsim::SimServer server(printer, options);
-    std::string error;
-    if (!server.open(error)) {
-        state.SkipWithError(error.c_str());
+    const ServedPrinter served;
+    if (!served.opened()) {
+        state.SkipWithError("cannot serve the virtual printer");
         return;
     }
-    std::thread serving([&] { server.run(); });
-    queryLoop(state, "NET," + QString::fromStdString(server.endpoints().front()).mid(4));
-    server.stop();
-    serving.join();
+    queryLoop(state, served.descriptor());
 }
 
 } // namespace
