@@ -1,5 +1,7 @@
 #include "FirmwareReceiver.h"
 
+#include "DecimalText.h"
+
 #include "Protocol.h"
 
 #include <algorithm>
@@ -7,29 +9,15 @@
 
 namespace virtualprinter
 {
-namespace
-{
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool allDigits(std::string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
-}
-
-} // namespace
 
 std::optional<std::string> FirmwareReceiver::versionInName(std::string_view name)
 {
     for (std::size_t at = name.find('V'); at != std::string_view::npos;
          at = name.find('V', at + 1)) {
-        if (at + 1 >= name.size() || !isDigit(name[at + 1]))
+        if (at + 1 >= name.size() || !DecimalText::isDigit(name[at + 1]))
             continue;
         std::size_t end = at + 1;
-        while (end < name.size() && (isDigit(name[end]) || name[end] == '.'))
+        while (end < name.size() && (DecimalText::isDigit(name[end]) || name[end] == '.'))
             ++end;
         std::string_view version = name.substr(at, end - at);
         while (version.back() == '.')
@@ -86,7 +74,7 @@ FirmwareReceiver::Step FirmwareReceiver::consumeHeader(std::string_view pending)
         if (open == std::string_view::npos || open == close)
             continue;
         const std::string_view sizeText = window.substr(open + 1, close - open - 1);
-        if (allDigits(sizeText))
+        if (DecimalText::allDigits(sizeText))
             return startImage(window.substr(0, open), sizeText, close + 1);
     }
     if (pending.size() < MaxHeaderLength)

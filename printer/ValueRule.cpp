@@ -1,5 +1,7 @@
 #include "ValueRule.h"
 
+#include "DecimalText.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -7,16 +9,6 @@ namespace virtualprinter
 {
 namespace
 {
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool allDigits(std::string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
-}
 
 bool parseLong(std::string_view text, long &number)
 {
@@ -28,7 +20,8 @@ bool parseLong(std::string_view text, long &number)
 bool isAddressField(std::string_view field)
 {
     long number = 0;
-    return allDigits(field) && field.size() <= 3 && parseLong(field, number) && number <= 255;
+    return DecimalText::allDigits(field) && field.size() <= 3 && parseLong(field, number) &&
+           number <= 255;
 }
 
 } // namespace
@@ -96,7 +89,7 @@ bool ValueRule::acceptsInteger(std::string_view value) const
 {
     const std::string_view magnitude = value.substr(!value.empty() && value.front() == '-');
     long number = 0;
-    return allDigits(magnitude) && parseLong(value, number) && number >= m_minimum &&
+    return DecimalText::allDigits(magnitude) && parseLong(value, number) && number >= m_minimum &&
            number <= m_maximum;
 }
 
@@ -112,7 +105,7 @@ bool ValueRule::acceptsText(std::string_view value) const
 
 bool ValueRule::acceptsDigits(std::string_view value) const
 {
-    return acceptsText(value) && std::all_of(value.begin(), value.end(), isDigit);
+    return acceptsText(value) && std::all_of(value.begin(), value.end(), DecimalText::isDigit);
 }
 
 bool ValueRule::acceptsAddress(std::string_view value)
