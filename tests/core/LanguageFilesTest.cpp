@@ -1,6 +1,7 @@
 #include "FakeSystemLanguage.h"
 #include "FixedClock.h"
 #include "IniFile.h"
+#include "LibraryCodes.h"
 #include "MainWindowTexts.h"
 #include "MessageTexts.h"
 #include "PrinterLink.h"
@@ -52,36 +53,6 @@ const char *const kOtherTableKeys[] = {
     "Lang_All_00210287_11", "Lang_All_00210288_11",     "Lang_All_00210289_11",
     "Lang_All_00210290_11", "Lang_All_00210291_11",     "Lang_All_00210292_11",
     "Lang_All_00210367_11", "Lang_All_00210375_11",     "Lang_All_00210376_11"};
-
-// Every code the printer library returns for a failure.
-const int kLibraryCodes[] = {PRT_ERR_ARG,
-                             PRT_ERR_NO_MEMORY,
-                             PRT_ERR_MODEL,
-                             PRT_ERR_UNSUPPORTED,
-                             PRT_ERR_HANDLE,
-                             PRT_ERR_NOT_OPEN,
-                             PRT_ERR_WRITE,
-                             PRT_ERR_READ,
-                             PRT_ERR_WRITE_TIMEOUT,
-                             PRT_ERR_CONNECTION_LOST,
-                             PRT_ERR_DESCRIPTOR,
-                             PRT_ERR_DESCRIPTOR_FIELD,
-                             PRT_ERR_NET_NO_ANSWER,
-                             PRT_ERR_NET_REFUSED,
-                             PRT_ERR_NET_UNREACHABLE,
-                             PRT_ERR_SERIAL_NOT_FOUND,
-                             PRT_ERR_SERIAL_ACCESS,
-                             PRT_ERR_SERIAL_OPEN,
-                             PRT_ERR_SERIAL_CONFIG,
-                             PRT_ERR_LPT_NOT_FOUND,
-                             PRT_ERR_LPT_ACCESS,
-                             PRT_ERR_USB_NOT_FOUND,
-                             PRT_ERR_USB_ACCESS,
-                             PRT_ERR_USB_CLAIM,
-                             PRT_ERR_USB_TRANSFER,
-                             PRT_ERR_USB_STALL,
-                             PRT_ERR_USB_GONE,
-                             PRT_ERR_PORT_BUSY};
 
 // Texts that are the same in every language.
 const QSet<QString> kSameInEveryLanguage{QStringLiteral("_FontSize")};

@@ -1,3 +1,4 @@
+#include "LibraryCodes.h"
 #include "LoopbackPeer.h"
 #include "prtsdk.h"
 
@@ -228,36 +229,8 @@ TEST_F(PrinterApiTest, RefusedConnectionHasItsOwnCode)
 
 TEST(PrinterApiMessages, EveryCodeHasItsOwnMeaning)
 {
-    const int32_t codes[] = {PRT_ERR_ARG,
-                             PRT_ERR_NO_MEMORY,
-                             PRT_ERR_MODEL,
-                             PRT_ERR_UNSUPPORTED,
-                             PRT_ERR_HANDLE,
-                             PRT_ERR_NOT_OPEN,
-                             PRT_ERR_WRITE,
-                             PRT_ERR_READ,
-                             PRT_ERR_WRITE_TIMEOUT,
-                             PRT_ERR_CONNECTION_LOST,
-                             PRT_ERR_DESCRIPTOR,
-                             PRT_ERR_DESCRIPTOR_FIELD,
-                             PRT_ERR_NET_NO_ANSWER,
-                             PRT_ERR_NET_REFUSED,
-                             PRT_ERR_NET_UNREACHABLE,
-                             PRT_ERR_SERIAL_NOT_FOUND,
-                             PRT_ERR_SERIAL_ACCESS,
-                             PRT_ERR_SERIAL_OPEN,
-                             PRT_ERR_SERIAL_CONFIG,
-                             PRT_ERR_LPT_NOT_FOUND,
-                             PRT_ERR_LPT_ACCESS,
-                             PRT_ERR_USB_NOT_FOUND,
-                             PRT_ERR_USB_ACCESS,
-                             PRT_ERR_USB_CLAIM,
-                             PRT_ERR_USB_TRANSFER,
-                             PRT_ERR_USB_STALL,
-                             PRT_ERR_USB_GONE,
-                             PRT_ERR_PORT_BUSY};
     std::set<std::string> seen;
-    for (const int32_t code : codes) {
+    for (const int32_t code : kLibraryCodes) {
         const std::string message = prt_error_message(code);
         EXPECT_NE(message, prt_error_message(-9999)) << code;
         EXPECT_TRUE(seen.insert(message).second) << code << " repeats " << message;
