@@ -23,7 +23,9 @@ ConfigService::~ConfigService()
 
 void ConfigService::btnGetClick()
 {
-    if (m_reading || !holdOpenPort())
+    // Opened here, so a failed open shows its message from this thread and
+    // the reader on its own thread finds the port already open.
+    if (m_reading || !m_link.HoldPort())
         return;
     m_reading = true;
     m_model.BeginRead();
@@ -41,16 +43,6 @@ void ConfigService::btnGetClick()
     connect(&m_readerThread, &QThread::finished, worker, &QObject::deleteLater);
     m_progress.start();
     m_readerThread.start();
-}
-
-// The reader opens the port again on its own thread, where a failed open
-// would put up its message box from the wrong thread; so the port is really
-// opened here first. A port marked as held may have been closed since by an
-// exchange's CloseLink, so the mark alone proves nothing.
-bool ConfigService::holdOpenPort()
-{
-    m_link.ReleasePort();
-    return m_link.HoldPort();
 }
 
 void ConfigService::readerFinished(const ReadOutcome &outcome)

@@ -57,7 +57,6 @@ private slots:
     void readerFinished(const ReadOutcome &outcome);
 
 private:
-    bool holdOpenPort();
     void showReadFailure(const ReadOutcome &outcome);
 
     ConfigModel &m_model;
